@@ -1,0 +1,47 @@
+# make run   - install what is missing, build, and start the lesson in build/run/
+# make test  - install what is missing, build, and run every test
+# make deps  - only install the missing Debian packages
+
+BUILD ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+# Qt 6 Widgets for building, fonts with Cyrillic, Qt's Bulgarian texts,
+# Xvfb for the end-to-end test.
+PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
+           fonts-dejavu-core fonts-liberation xvfb xauth
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: deps configure build run test pictures clean
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	mkdir -p $(BUILD)/run
+	cd $(BUILD)/run && ../tezomat
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# Redraws the lesson's pictures into src/lesson_data/pictures.
+pictures: build
+	$(BUILD)/tools/lesson_pictures/lesson-pictures src/lesson_data/pictures
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/platform.h"
+#include "content/content_store.h"
+
+#include <memory>
+
+namespace lesson {
+
+class Tezo;
+class Tezo_n;
+
+// One run of the lesson: the content store, the desktop services and the
+// windows. Each window exists at most once; it is created, hidden, the first
+// time it is asked for, and its load handler runs at that moment. Windows
+// reach each other only through this object.
+class Lesson {
+public:
+    Lesson(ContentStore store, Platform &platform);
+    ~Lesson();
+    Lesson(const Lesson &) = delete;
+    Lesson &operator=(const Lesson &) = delete;
+
+    ContentStore &store() { return m_store; }
+    Platform &platform() { return m_platform; }
+
+    Tezo *tezo();
+    Tezo_n *tezoN();
+    bool hasTezoN() const { return m_tezoN != nullptr; }
+
+    // Which lists of the task type/difficulty window the pupil may use; set
+    // once at start-up and kept for every opening of that window.
+    struct TezoGlosAvailability {
+        bool levelsEnabled = true;
+        bool typesEnabled = true;
+    };
+    TezoGlosAvailability &tezoGlosAvailability() { return m_tezoGlosAvailability; }
+
+    // Creates the lesson window (running its start-up) and shows it.
+    void start();
+    // Ends the run at once: every window closes, every timer stops.
+    void endRun();
+    bool hasEnded() const { return m_ended; }
+
+private:
+    ContentStore m_store;
+    Platform &m_platform;
+    bool m_ended = false;
+    TezoGlosAvailability m_tezoGlosAvailability;
+    // Declared last so that they go before the store they read.
+    std::unique_ptr<Tezo_n> m_tezoN;
+    std::unique_ptr<Tezo> m_tezo;
+};
+
+} // namespace lesson

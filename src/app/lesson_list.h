@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QListWidget>
+
+namespace lesson {
+
+// A list box whose selection event (Click) is raised by a pupil's click,
+// also on the item already selected, by keyboard moves, and when the program
+// sets the selection with setListIndex: every caller goes through the same
+// handler. Setting the selection to the position already selected raises
+// nothing.
+class LessonList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit LessonList(QWidget *parent = nullptr);
+
+    // Selected position, -1 when nothing is selected.
+    int ListIndex() const { return currentRow(); }
+    void setListIndex(int index);
+    int ListCount() const { return count(); }
+    QString itemText(int index) const;
+    void AddItem(const QString &text) { addItem(text); }
+    void Clear() { clear(); }
+    QStringList allItems() const;
+
+Q_SIGNALS:
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    int m_rowAtPress = -1;
+    bool m_changedByPress = false;
+};
+
+} // namespace lesson
