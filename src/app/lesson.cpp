@@ -1,7 +1,10 @@
 #include "app/lesson.h"
 
 #include "lesson_window/tezo.h"
+#include "lesson_window/tezo_gra.h"
 #include "tasks/tezo_n.h"
+
+#include <cmath>
 
 namespace lesson {
 
@@ -16,6 +19,7 @@ Lesson::~Lesson()
     m_ended = true;
     m_tezo.reset();
     m_tezoN.reset();
+    m_tezoGra.reset();
 }
 
 // The pointer is stored before the load handler runs, so that a handler that
@@ -38,6 +42,26 @@ Tezo_n *Lesson::tezoN()
     return m_tezoN.get();
 }
 
+Tezo_Gra *Lesson::tezoGra()
+{
+    if (!m_tezoGra) {
+        m_tezoGra = std::make_unique<Tezo_Gra>(*this);
+        m_tezoGra->Form_Load();
+    }
+    return m_tezoGra.get();
+}
+
+void Lesson::zoomPicture(const PictureSlot &source, const QSizeF &boxTwips)
+{
+    const double w = std::round(source.widthTwips());
+    const double h = std::round(source.heightTwips());
+    if (boxTwips.width() > w && boxTwips.height() > h)
+        return;
+    // The display box of the full-size window is the store's picture slot 0.
+    m_store.Grafika_G[0] = source;
+    tezoGra()->showPicture(w + 100, h + 100);
+}
+
 void Lesson::start()
 {
     tezo()->show();
@@ -50,6 +74,8 @@ void Lesson::endRun()
     m_ended = true;
     if (m_tezoN)
         m_tezoN->stopForEnd();
+    if (m_tezoGra)
+        m_tezoGra->close();
     if (m_tezo)
         m_tezo->stopForEnd();
     m_platform.quit();

@@ -3,12 +3,15 @@
 #include "app/platform.h"
 #include "content/content_store.h"
 
+#include <QSizeF>
+
 #include <memory>
 
 namespace lesson {
 
 class Tezo;
 class Tezo_n;
+class Tezo_Gra;
 
 // One run of the lesson: the content store, the desktop services and the
 // windows. Each window exists at most once; it is created, hidden, the first
@@ -27,6 +30,8 @@ public:
     Tezo *tezo();
     Tezo_n *tezoN();
     bool hasTezoN() const { return m_tezoN != nullptr; }
+    Tezo_Gra *tezoGra();
+    bool hasTezoGra() const { return m_tezoGra != nullptr; }
 
     // Which lists of the task type/difficulty window the pupil may use; set
     // once at start-up and kept for every opening of that window.
@@ -35,6 +40,10 @@ public:
         bool typesEnabled = true;
     };
     TezoGlosAvailability &tezoGlosAvailability() { return m_tezoGlosAvailability; }
+
+    // Shows a picture at its own size in the full-size window, unless the
+    // box it is shown in (size in twips) is larger in both directions.
+    void zoomPicture(const PictureSlot &source, const QSizeF &boxTwips);
 
     // Creates the lesson window (running its start-up) and shows it.
     void start();
@@ -48,6 +57,7 @@ private:
     bool m_ended = false;
     TezoGlosAvailability m_tezoGlosAvailability;
     // Declared last so that they go before the store they read.
+    std::unique_ptr<Tezo_Gra> m_tezoGra;
     std::unique_ptr<Tezo_n> m_tezoN;
     std::unique_ptr<Tezo> m_tezo;
 };

@@ -8,6 +8,7 @@
 #include "tasks/tezo_n.h"
 
 #include <QCloseEvent>
+#include <cmath>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -261,13 +262,106 @@ void Tezo::SaveEnteredTexts() {}
 
 // --- plan and content ---
 
-void Tezo::LoadPlan() {}
+void Tezo::LoadPlan()
+{
+    ContentStore &s = store();
+    const ItemList &plan = s.Plan_Tezo[0];
+    const int n = plan.count();
+    int m = n;
+    // Items too short to carry a code and a title are skipped and not counted.
+    for (int i = 1; i <= n - 1; ++i) {
+        const QString item = plan.read(i);
+        if (item.size() < 7)
+            --m;
+        else
+            s.List_Ur[2].append(item);
+    }
+    for (int i = 1; i <= m - 1; ++i)
+        List_Ur[0]->AddItem(s.List_Ur[2].read(i).mid(4));
+    Text_U[0]->setText(plan.read(0));
+    run.ImageIndex = int(std::floor(Val(s.Spi_GR[3].read(0))));
+    if (run.ImageIndex > 0) {
+        showPicture(run.ImageIndex);
+        run.ImageSource = 1;
+    } else {
+        clearPicture();
+    }
+}
 
-void Tezo::List_Ur_Click() {}
+void Tezo::List_Ur_Click()
+{
+    if (ModeFlag(10) < 1)
+        return;
+    ContentStore &s = store();
+    const ItemList &plan = s.Plan_Tezo[0];
+    const int n = plan.count() - 1;
+    const int sel = List_Ur[0]->ListIndex() + 1;
+    if (sel < 1 || sel > kMaxPlanPoints)
+        return;
+    run.PointTime[0] = qint16(sel);
+    const QString shown = List_Ur[0]->itemText(sel - 1);
+    const int length = int(shown.size());
+    // The shown title is found again at the end of the full plan items; the
+    // last match wins and the topic (item 0) takes part.
+    int p = 0;
+    for (int i = 0; i <= n; ++i) {
+        if (plan.read(i).right(length) == shown) {
+            p = i;
+            Text_U[1]->setText(i < int(s.Podtochki.size()) ? s.Podtochki[std::size_t(i)]
+                                                            : QString());
+        }
+    }
+    run.ImageIndex = int(std::floor(Val(s.Spi_GR[3].read(p))));
+    if (run.ImageIndex > 0) {
+        showPicture(run.ImageIndex);
+        run.ImageSource = 1;
+    } else {
+        clearPicture();
+    }
+    if (run.PointDone[std::size_t(sel)] == 0) {
+        const qint16 t = ModeFlag(18) == 0 ? toInt16(Val(s.Wremena[2].read(sel)))
+                                           : run.PointTime[std::size_t(sel)];
+        run.PointTime[std::size_t(sel)] = t;
+        run.CurrentPointTime = t;
+        ComputeTimeBarGeometry(TapeRow);
+    }
+    if (ModeFlag(17) < 1)
+        List_Ur[0]->setEnabled(false);
+}
 
-void Tezo::showPicture(int) {}
+void Tezo::showPicture(int imageIndex)
+{
+    const ContentStore &s = store();
+    if (imageIndex >= 0 && imageIndex < int(s.Grafika_G.size()))
+        Picture_Ur[0]->setPicture(s.Grafika_G[std::size_t(imageIndex)]);
+    else
+        Picture_Ur[0]->setPicture(PictureSlot());
+}
 
-void Tezo::Picture_Ur_Click() {}
+// Clearing copies the empty slot into the box; where the last picture came
+// from is left as it was.
+void Tezo::clearPicture()
+{
+    Picture_Ur[0]->setPicture(store().Grafika_W[1]);
+    run.ImageIndex = 0;
+}
+
+void Tezo::Picture_Ur_Click()
+{
+    if (run.ImageIndex < 1)
+        return;
+    ContentStore &s = store();
+    const std::size_t index = std::size_t(run.ImageIndex);
+    const PictureSlot *source = nullptr;
+    if (run.ImageSource == 1 && index < s.Grafika_G.size())
+        source = &s.Grafika_G[index];
+    else if (run.ImageSource == 2 && index < s.Grafika_W.size())
+        source = &s.Grafika_W[index];
+    if (!source || source->isEmpty())
+        return;
+    m_lesson.zoomPicture(*source, twipsGeometry(Picture_Ur[0]).size());
+}
+
 
 // --- services ---
 

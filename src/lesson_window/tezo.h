@@ -73,6 +73,9 @@ public:
     static qint16 ReportFileStatus(const QString &filespec);
     quint8 CurrentDriveType();
 
+    // Layout row of the time bar's first shape.
+    int TapeRow = 17;
+
     // The design caption, before start-up extends it.
     static QString designCaption();
     // Stops the timer and closes the window at the end of the run.
@@ -85,6 +88,7 @@ private:
     void buildControls();
     void buildMenus();
     void showPicture(int imageIndex);
+    void clearPicture();
     ContentStore &store();
 
     Lesson &m_lesson;
