@@ -47,8 +47,8 @@ bool removableDevice(const QString &majorMinor)
 {
     // A partition has no "removable" of its own; its disk is the parent folder.
     const QString base = QStringLiteral("/sys/dev/block/") + majorMinor;
-    for (const QString &candidate : {base + QStringLiteral("/removable"),
-                                     base + QStringLiteral("/../removable")}) {
+    for (const QString &candidate :
+         {base + QStringLiteral("/removable"), base + QStringLiteral("/../removable")}) {
         const QByteArray value = readSmallFile(candidate).trimmed();
         if (!value.isEmpty())
             return value == "1";
@@ -60,7 +60,8 @@ bool removableDevice(const QString &majorMinor)
 
 std::optional<MountEntry> mountOfPath(const QByteArray &mountinfo, const QString &absolutePath)
 {
-    // Line layout: id parent major:minor root mount-point options [optional...] - fstype source super-options
+    // Line layout: id parent major:minor root mount-point options [optional...] - fstype source
+    // super-options
     std::optional<MountEntry> best;
     for (const QByteArray &line : mountinfo.split('\n')) {
         const QList<QByteArray> fields = line.split(' ');
@@ -84,14 +85,22 @@ quint8 driveTypeOfFileSystem(const QString &fsType, bool removableDevice)
 {
     // Network file systems, also when mounted through FUSE.
     static const QSet<QString> network = {
-        QStringLiteral("nfs"),         QStringLiteral("nfs4"),
-        QStringLiteral("cifs"),        QStringLiteral("smb3"),
-        QStringLiteral("smbfs"),       QStringLiteral("ncpfs"),
-        QStringLiteral("afs"),         QStringLiteral("ceph"),
-        QStringLiteral("9p"),          QStringLiteral("glusterfs"),
-        QStringLiteral("lustre"),      QStringLiteral("davfs"),
-        QStringLiteral("fuse.sshfs"),  QStringLiteral("fuse.glusterfs"),
-        QStringLiteral("fuse.davfs2"), QStringLiteral("fuse.rclone"),
+        QStringLiteral("nfs"),
+        QStringLiteral("nfs4"),
+        QStringLiteral("cifs"),
+        QStringLiteral("smb3"),
+        QStringLiteral("smbfs"),
+        QStringLiteral("ncpfs"),
+        QStringLiteral("afs"),
+        QStringLiteral("ceph"),
+        QStringLiteral("9p"),
+        QStringLiteral("glusterfs"),
+        QStringLiteral("lustre"),
+        QStringLiteral("davfs"),
+        QStringLiteral("fuse.sshfs"),
+        QStringLiteral("fuse.glusterfs"),
+        QStringLiteral("fuse.davfs2"),
+        QStringLiteral("fuse.rclone"),
         QStringLiteral("fuse.smbnetfs"),
     };
     // CD and DVD file systems, and read-only images that behave like them.
@@ -102,12 +111,12 @@ quint8 driveTypeOfFileSystem(const QString &fsType, bool removableDevice)
                                       QStringLiteral("devtmpfs")};
     // Local disk file systems; overlay and its kin count as local disks too.
     static const QSet<QString> disk = {
-        QStringLiteral("ext2"),  QStringLiteral("ext3"),    QStringLiteral("ext4"),
-        QStringLiteral("xfs"),   QStringLiteral("btrfs"),   QStringLiteral("f2fs"),
-        QStringLiteral("jfs"),   QStringLiteral("reiserfs"), QStringLiteral("zfs"),
-        QStringLiteral("vfat"),  QStringLiteral("msdos"),   QStringLiteral("exfat"),
-        QStringLiteral("ntfs"),  QStringLiteral("ntfs3"),   QStringLiteral("fuseblk"),
-        QStringLiteral("hfsplus"), QStringLiteral("overlay"), QStringLiteral("aufs"),
+        QStringLiteral("ext2"),     QStringLiteral("ext3"),     QStringLiteral("ext4"),
+        QStringLiteral("xfs"),      QStringLiteral("btrfs"),    QStringLiteral("f2fs"),
+        QStringLiteral("jfs"),      QStringLiteral("reiserfs"), QStringLiteral("zfs"),
+        QStringLiteral("vfat"),     QStringLiteral("msdos"),    QStringLiteral("exfat"),
+        QStringLiteral("ntfs"),     QStringLiteral("ntfs3"),    QStringLiteral("fuseblk"),
+        QStringLiteral("hfsplus"),  QStringLiteral("overlay"),  QStringLiteral("aufs"),
         QStringLiteral("bcachefs"),
     };
     if (network.contains(fsType))

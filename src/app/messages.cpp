@@ -35,16 +35,20 @@ MessageSpec unknown(int code)
 }
 } // namespace
 
-QString messageTitle() { return QStringLiteral("Електронен урок"); }
+QString messageTitle()
+{
+    return QStringLiteral("Електронен урок");
+}
 
 MessageSpec lessonWindowMessage(int code)
 {
     switch (code) {
     case 1:
-        return critical(QStringLiteral("1") + kCrLf +
-                        QStringLiteral("Липсва съответстващ конфигурационен файл  ") + kCrLf +
-                        QStringLiteral("Моля, копирайте изпълнимия и коректния конфигурационен файл") +
-                        kCrLf + QStringLiteral("в основната директория на урока "));
+        return critical(
+            QStringLiteral("1") + kCrLf +
+            QStringLiteral("Липсва съответстващ конфигурационен файл  ") + kCrLf +
+            QStringLiteral("Моля, копирайте изпълнимия и коректния конфигурационен файл") + kCrLf +
+            QStringLiteral("в основната директория на урока "));
     case 2:
         return yesNoQuestion(QStringLiteral("Желаете ли изход от урока?"));
     case 3:

@@ -27,7 +27,13 @@ MessageSpec lessonWindowMessage(int code);
 MessageSpec tasksWindowMessage(int code);
 
 // The message services answer with these texts.
-inline QString yesText() { return QStringLiteral("Yes"); }
-inline QString noText() { return QStringLiteral("No"); }
+inline QString yesText()
+{
+    return QStringLiteral("Yes");
+}
+inline QString noText()
+{
+    return QStringLiteral("No");
+}
 
 } // namespace lesson

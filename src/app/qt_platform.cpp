@@ -45,7 +45,10 @@ bool QtPlatform::showMessage(const MessageSpec &message)
     return yes && box.clickedButton() == yes;
 }
 
-quint8 QtPlatform::currentDriveType() { return driveTypeOfDirectory(QDir::currentPath()); }
+quint8 QtPlatform::currentDriveType()
+{
+    return driveTypeOfDirectory(QDir::currentPath());
+}
 
 void QtPlatform::clearClipboard()
 {
@@ -53,15 +56,20 @@ void QtPlatform::clearClipboard()
         clipboard->clear();
 }
 
-QStringList QtPlatform::screenFonts() { return QFontDatabase::families(); }
+QStringList QtPlatform::screenFonts()
+{
+    return QFontDatabase::families();
+}
 
-void QtPlatform::quit() { QCoreApplication::exit(0); }
+void QtPlatform::quit()
+{
+    QCoreApplication::exit(0);
+}
 
 void installBulgarianTranslations()
 {
     auto *translator = new QTranslator(qApp);
-    if (translator->load(QLocale(QLocale::Bulgarian), QStringLiteral("qtbase"),
-                         QStringLiteral("_"),
+    if (translator->load(QLocale(QLocale::Bulgarian), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
     else

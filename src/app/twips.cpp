@@ -30,7 +30,9 @@ double pixelsToTwips(double pixels, const QWidget *widget)
 void setTwipsGeometry(QWidget *control, const QRectF &twips)
 {
     control->setProperty(kProperty, twips);
-    const auto px = [control](double t) { return int(std::lround(twipsToPixels(t, control))); };
+    const auto px = [control](double t) {
+        return int(std::lround(twipsToPixels(t, control)));
+    };
     control->setGeometry(px(twips.left()), px(twips.top()), px(twips.width()), px(twips.height()));
 }
 
@@ -40,7 +42,9 @@ QRectF twipsGeometry(const QWidget *control)
     if (stored.isValid()) {
         // Kept only while the control still sits where it was put.
         const QRectF twips = stored.toRectF();
-        const auto px = [control](double t) { return int(std::lround(twipsToPixels(t, control))); };
+        const auto px = [control](double t) {
+            return int(std::lround(twipsToPixels(t, control)));
+        };
         if (control->geometry() ==
             QRect(px(twips.left()), px(twips.top()), px(twips.width()), px(twips.height())))
             return twips;

@@ -5,13 +5,13 @@ namespace lesson {
 namespace {
 
 constexpr ElementRange kElements[] = {
-    {"Plan_Tezo", ElementKind::List, 0, 0},     {"Podtochki", ElementKind::Text, 0, 23},
-    {"Dopyln_M", ElementKind::Text, 0, 9},      {"Uslowie_L", ElementKind::List, 0, 35},
-    {"Redowe_L", ElementKind::List, 0, 2},      {"List_font", ElementKind::List, 0, 0},
-    {"glos_All", ElementKind::List, 0, 0},      {"Glos", ElementKind::Text, 0, 29},
-    {"Wremena", ElementKind::List, 0, 6},       {"Grafika_G", ElementKind::Picture, 0, 19},
-    {"Grafika_W", ElementKind::Picture, 1, 3},  {"Spi_GR", ElementKind::List, 0, 3},
-    {"List_Ur", ElementKind::List, 1, 3},       {"Text_U", ElementKind::Text, 2, 2},
+    {"Plan_Tezo", ElementKind::List, 0, 0},    {"Podtochki", ElementKind::Text, 0, 23},
+    {"Dopyln_M", ElementKind::Text, 0, 9},     {"Uslowie_L", ElementKind::List, 0, 35},
+    {"Redowe_L", ElementKind::List, 0, 2},     {"List_font", ElementKind::List, 0, 0},
+    {"glos_All", ElementKind::List, 0, 0},     {"Glos", ElementKind::Text, 0, 29},
+    {"Wremena", ElementKind::List, 0, 6},      {"Grafika_G", ElementKind::Picture, 0, 19},
+    {"Grafika_W", ElementKind::Picture, 1, 3}, {"Spi_GR", ElementKind::List, 0, 3},
+    {"List_Ur", ElementKind::List, 1, 3},      {"Text_U", ElementKind::Text, 2, 2},
     {"Reklama_Par", ElementKind::Text, 1, 3},
 };
 
@@ -31,7 +31,10 @@ template <typename T, std::size_t N> T *at(std::array<T, N> &a, int index)
 
 } // namespace
 
-std::span<const ElementRange> contentElements() { return kElements; }
+std::span<const ElementRange> contentElements()
+{
+    return kElements;
+}
 
 ItemList *listElement(ContentStore &s, const QString &name, int index)
 {

@@ -49,7 +49,7 @@ struct ContentStore {
     // --- lists and texts kept by the lesson window ---
     // 1 shared state, 2 plan work list, 3 version record (0 is the visible plan list)
     std::array<ItemList, 4> List_Ur;
-    std::array<QString, 3> Text_U; // only 2 is stored here: copy for the enlarged text window
+    std::array<QString, 3> Text_U;      // only 2 is stored here: copy for the enlarged text window
     std::array<QString, 4> Reklama_Par; // 1 sponsor, 2 authors' note, 3 about
 
     // The lesson identifier: base name of the configuration and task files.

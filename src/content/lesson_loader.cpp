@@ -202,6 +202,9 @@ LoadResult Loader::run()
 
 } // namespace
 
-LoadResult loadLessonStore(const QString &root) { return Loader(root).run(); }
+LoadResult loadLessonStore(const QString &root)
+{
+    return Loader(root).run();
+}
 
 } // namespace lesson

@@ -3,7 +3,10 @@
 namespace lesson {
 
 namespace {
-int byteAt(const QByteArray &data, qsizetype i) { return static_cast<unsigned char>(data.at(i)); }
+int byteAt(const QByteArray &data, qsizetype i)
+{
+    return static_cast<unsigned char>(data.at(i));
+}
 } // namespace
 
 QSize pixelSizeOfJpeg(const QByteArray &jpeg)

@@ -5,8 +5,8 @@
 
 #include <QAction>
 #include <QFile>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 using namespace lesson;
 using lesson::test::LessonRun;

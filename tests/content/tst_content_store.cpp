@@ -77,7 +77,8 @@ private Q_SLOTS:
         QVERIFY(all.contains(QStringLiteral("\r\n")));
         QCOMPARE(all.count(QLatin1Char('\n')), all.count(QStringLiteral("\r\n")));
         QCOMPARE(s.Glos[0], QStringLiteral("Text1\r\n"));
-        QVERIFY(s.Reklama_Par[1].startsWith(QStringLiteral("   Място за рекламно послание от спонсора.")));
+        QVERIFY(s.Reklama_Par[1].startsWith(
+            QStringLiteral("   Място за рекламно послание от спонсора.")));
         QVERIFY(s.Dopyln_M[1].startsWith(QStringLiteral("ДОПЪЛНИТЕЛНО")));
         QVERIFY(s.Dopyln_M[2].startsWith(QStringLiteral("Използвана литература")));
         QVERIFY(s.Dopyln_M[4].startsWith(QStringLiteral("Продължителност на урока")));
@@ -186,8 +187,18 @@ private Q_SLOTS:
             return out;
         };
         QCOMPARE(nonZero(3), (QMap<int, int>{{2, 6}, {4, 2}, {5, 13}, {6, 1}}));
-        QCOMPARE(nonZero(0), (QMap<int, int>{{1, 18}, {2, 2}, {3, 4}, {4, 5}, {5, 8}, {6, 9},
-                                             {7, 16}, {8, 15}, {9, 14}, {11, 7}, {12, 10}, {14, 17}}));
+        QCOMPARE(nonZero(0), (QMap<int, int>{{1, 18},
+                                             {2, 2},
+                                             {3, 4},
+                                             {4, 5},
+                                             {5, 8},
+                                             {6, 9},
+                                             {7, 16},
+                                             {8, 15},
+                                             {9, 14},
+                                             {11, 7},
+                                             {12, 10},
+                                             {14, 17}}));
         QCOMPARE(nonZero(1), (QMap<int, int>{{7, 3}, {13, 14}, {17, 11}}));
         QCOMPARE(nonZero(2), (QMap<int, int>{{7, 3}, {13, 14}, {17, 12}}));
     }
@@ -196,8 +207,9 @@ private Q_SLOTS:
     {
         const ContentStore &s = test::lessonContent();
         QCOMPARE(s.List_Ur[1].count(), 6);
-        QCOMPARE(s.List_Ur[1].read(0),
-                 QStringLiteral("01 кой термин е избрал,02 Коя задача е избрал, 03 време на задачата"));
+        QCOMPARE(
+            s.List_Ur[1].read(0),
+            QStringLiteral("01 кой термин е избрал,02 Коя задача е избрал, 03 време на задачата"));
         QCOMPARE(s.List_Ur[1].read(4), QStringLiteral("12"));
         QCOMPARE(s.List_Ur[1].read(5), QStringLiteral("0"));
         QCOMPARE(s.List_Ur[2].items(),
@@ -214,7 +226,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("fault");
         QTest::newRow("not JSON") << QByteArray("{\"lists\": [") << "lesson.json";
         QTest::newRow("unknown element")
-            << QByteArray(R"({"lists":{"Plan":{"0":["a"]}},"texts":{},"pictures":{}})") << "Plan(0)";
+            << QByteArray(R"({"lists":{"Plan":{"0":["a"]}},"texts":{},"pictures":{}})")
+            << "Plan(0)";
         QTest::newRow("index outside the range")
             << QByteArray(R"({"lists":{},"texts":{"Podtochki":{"24":"x"}},"pictures":{}})")
             << "Podtochki(24)";
@@ -226,10 +239,12 @@ private Q_SLOTS:
                    R"({"lists":{},"texts":{"Glos":{"1":{"file":"glossary/01.txt"}}},"pictures":{}})")
             << "glossary/01.txt";
         QTest::newRow("picture that is no JPEG")
-            << QByteArray(R"({"lists":{},"texts":{},"pictures":{"Grafika_G":{"1":{"file":"bad.jpg"}}}})")
+            << QByteArray(
+                   R"({"lists":{},"texts":{},"pictures":{"Grafika_G":{"1":{"file":"bad.jpg"}}}})")
             << "bad.jpg";
         QTest::newRow("file with CR line ends")
-            << QByteArray(R"({"lists":{},"texts":{"Glos":{"1":{"file":"crlf.txt"}}},"pictures":{}})")
+            << QByteArray(
+                   R"({"lists":{},"texts":{"Glos":{"1":{"file":"crlf.txt"}}},"pictures":{}})")
             << "crlf.txt";
         QTest::newRow("missing section") << QByteArray(R"({"lists":{},"texts":{}})") << "pictures";
     }
@@ -249,8 +264,9 @@ private Q_SLOTS:
     void listFilesHoldOneItemPerLine()
     {
         QTemporaryDir dir;
-        writeFile(dir.filePath(QStringLiteral("lesson.json")),
-                  R"({"lists":{"Uslowie_L":{"3":{"file":"t.txt"}}},"texts":{"Glos":{"2":"а\nб"}},"pictures":{}})");
+        writeFile(
+            dir.filePath(QStringLiteral("lesson.json")),
+            R"({"lists":{"Uslowie_L":{"3":{"file":"t.txt"}}},"texts":{"Glos":{"2":"а\nб"}},"pictures":{}})");
         writeFile(dir.filePath(QStringLiteral("t.txt")), "ред 0\n\nред 2 \n");
         const LoadResult result = loadLessonStore(dir.path());
         QVERIFY2(result.store, qPrintable(result.error));

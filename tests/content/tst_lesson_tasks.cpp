@@ -30,13 +30,15 @@ constexpr int kFirstKeyLine = 11;
 // Integer polynomials; index = power of x, no zero leading coefficient.
 using Poly = QList<qint64>;
 
-Poly normalised(Poly p) {
+Poly normalised(Poly p)
+{
     while (!p.isEmpty() && p.last() == 0)
         p.removeLast();
     return p;
 }
 
-Poly add(const Poly &a, const Poly &b, qint64 factorOfB = 1) {
+Poly add(const Poly &a, const Poly &b, qint64 factorOfB = 1)
+{
     Poly r(std::max(a.size(), b.size()), 0);
     for (qsizetype i = 0; i < a.size(); ++i)
         r[i] += a[i];
@@ -45,7 +47,8 @@ Poly add(const Poly &a, const Poly &b, qint64 factorOfB = 1) {
     return normalised(r);
 }
 
-Poly multiply(const Poly &a, const Poly &b) {
+Poly multiply(const Poly &a, const Poly &b)
+{
     if (a.isEmpty() || b.isEmpty())
         return {};
     Poly r(a.size() + b.size() - 1, 0);
@@ -56,19 +59,22 @@ Poly multiply(const Poly &a, const Poly &b) {
 }
 
 // Coefficients written from the highest power down to the free term.
-Poly fromHighToLow(QList<qint64> coefficients) {
+Poly fromHighToLow(QList<qint64> coefficients)
+{
     std::reverse(coefficients.begin(), coefficients.end());
     return normalised(coefficients);
 }
 
-QList<qint64> highToLow(Poly p) {
+QList<qint64> highToLow(Poly p)
+{
     std::reverse(p.begin(), p.end());
     return p;
 }
 
 // One row of Horner's scheme for x - a: the quotient's coefficients followed
 // by the remainder, all from the highest power down.
-QList<qint64> hornerRow(const QList<qint64> &coefficients, qint64 a) {
+QList<qint64> hornerRow(const QList<qint64> &coefficients, qint64 a)
+{
     QList<qint64> row;
     qint64 carried = 0;
     for (qint64 c : coefficients) {
@@ -84,9 +90,12 @@ QList<qint64> hornerRow(const QList<qint64> &coefficients, qint64 a) {
 class PolyParser {
 public:
     explicit PolyParser(QStringView text)
-        : m_text(text) {}
+        : m_text(text)
+    {
+    }
 
-    std::optional<Poly> parse() {
+    std::optional<Poly> parse()
+    {
         std::optional<Poly> p = expression();
         skipBlanks();
         if (!p || m_pos != m_text.size())
@@ -95,12 +104,14 @@ public:
     }
 
 private:
-    void skipBlanks() {
+    void skipBlanks()
+    {
         while (m_pos < m_text.size() && m_text[m_pos].isSpace())
             ++m_pos;
     }
 
-    bool take(char c) {
+    bool take(char c)
+    {
         skipBlanks();
         if (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char(c)) {
             ++m_pos;
@@ -109,7 +120,8 @@ private:
         return false;
     }
 
-    std::optional<qint64> number() {
+    std::optional<qint64> number()
+    {
         skipBlanks();
         const qsizetype start = m_pos;
         while (m_pos < m_text.size() && m_text[m_pos] >= QLatin1Char('0') &&
@@ -120,7 +132,8 @@ private:
         return m_text.mid(start, m_pos - start).toLongLong();
     }
 
-    std::optional<Poly> expression() {
+    std::optional<Poly> expression()
+    {
         qint64 sign = 1;
         if (take('-'))
             sign = -1;
@@ -144,7 +157,8 @@ private:
         }
     }
 
-    std::optional<Poly> term() {
+    std::optional<Poly> term()
+    {
         std::optional<Poly> product = power();
         while (product && take('*')) {
             std::optional<Poly> next = power();
@@ -155,7 +169,8 @@ private:
         return product;
     }
 
-    std::optional<Poly> power() {
+    std::optional<Poly> power()
+    {
         std::optional<Poly> base = primary();
         if (!base || !take('^'))
             return base;
@@ -168,7 +183,8 @@ private:
         return result;
     }
 
-    std::optional<Poly> primary() {
+    std::optional<Poly> primary()
+    {
         if (take('(')) {
             std::optional<Poly> inner = expression();
             if (!inner || !take(')'))
@@ -187,11 +203,13 @@ private:
     qsizetype m_pos = 0;
 };
 
-std::optional<Poly> parsePoly(const QString &text) {
+std::optional<Poly> parsePoly(const QString &text)
+{
     return PolyParser(text).parse();
 }
 
-std::optional<qint64> parseInteger(const QString &text) {
+std::optional<qint64> parseInteger(const QString &text)
+{
     bool ok = false;
     const qint64 value = text.trimmed().toLongLong(&ok);
     return ok ? std::optional<qint64>(value) : std::nullopt;
@@ -208,7 +226,8 @@ struct Choice {
 
 const QRegularExpression kChoiceLine(QStringLiteral("^(\\d+)\\) (.*)$"));
 
-QList<Choice> choicesOf(const ItemList &task) {
+QList<Choice> choicesOf(const ItemList &task)
+{
     QList<Choice> choices;
     for (int i = kFirstStatementLine; i <= kLastStatementLine; ++i) {
         const QRegularExpressionMatch m = kChoiceLine.match(task.read(i));
@@ -219,7 +238,8 @@ QList<Choice> choicesOf(const ItemList &task) {
 }
 
 // The question: the statement lines that are not answer options.
-QString questionOf(const ItemList &task) {
+QString questionOf(const ItemList &task)
+{
     QStringList lines;
     for (int i = kFirstStatementLine; i <= kLastStatementLine; ++i) {
         const QString line = task.read(i);
@@ -236,7 +256,8 @@ struct DefinedPoly {
     QString rest;
 };
 
-std::optional<DefinedPoly> definedPolynomial(const QString &question) {
+std::optional<DefinedPoly> definedPolynomial(const QString &question)
+{
     static const QRegularExpression definition(QStringLiteral("P\\(x\\)\\s*=\\s*([-+*^()x0-9 ]+)"));
     const QRegularExpressionMatch m = definition.match(question);
     if (!m.hasMatch())
@@ -250,7 +271,8 @@ std::optional<DefinedPoly> definedPolynomial(const QString &question) {
 }
 
 // "x - 2", "x + 2": the number a of a divisor x - a named in a text.
-std::optional<qint64> linearDivisorRoot(const QString &text) {
+std::optional<qint64> linearDivisorRoot(const QString &text)
+{
     static const QRegularExpression binomial(QStringLiteral("(?<![\\w*^])x\\s*[-+]\\s*\\d+"));
     const QRegularExpressionMatch m = binomial.match(text);
     if (!m.hasMatch())
@@ -265,7 +287,8 @@ std::optional<qint64> linearDivisorRoot(const QString &text) {
 // cannot be read as the kind of answer the question asks for.
 using Judge = std::function<std::optional<bool>(const QString &)>;
 
-Judge polynomialEquals(const Poly &expected) {
+Judge polynomialEquals(const Poly &expected)
+{
     return [expected](const QString &option) -> std::optional<bool> {
         const std::optional<Poly> p = parsePoly(option);
         if (!p)
@@ -274,7 +297,8 @@ Judge polynomialEquals(const Poly &expected) {
     };
 }
 
-Judge integerEquals(qint64 expected) {
+Judge integerEquals(qint64 expected)
+{
     return [expected](const QString &option) -> std::optional<bool> {
         const std::optional<qint64> n = parseInteger(option);
         if (!n)
@@ -284,7 +308,8 @@ Judge integerEquals(qint64 expected) {
 }
 
 // Builds the judge for the kind of question each multiple-choice task asks.
-std::optional<Judge> judgeFor(int task, const QString &question) {
+std::optional<Judge> judgeFor(int task, const QString &question)
+{
     switch (task) {
     case 1: { // factorisation of P(x)
         const std::optional<DefinedPoly> d = definedPolynomial(question);
@@ -347,7 +372,8 @@ std::optional<Judge> judgeFor(int task, const QString &question) {
 // Reference solutions of the programming exercises: example input tokens in,
 // output lines out; nullopt when the input does not fit the exercise.
 
-std::optional<QList<qint64>> integersOf(const QStringList &tokens) {
+std::optional<QList<qint64>> integersOf(const QStringList &tokens)
+{
     QList<qint64> values;
     for (const QString &token : tokens) {
         const std::optional<qint64> n = parseInteger(token);
@@ -358,7 +384,8 @@ std::optional<QList<qint64>> integersOf(const QStringList &tokens) {
     return values;
 }
 
-QString joined(const QList<qint64> &values) {
+QString joined(const QList<qint64> &values)
+{
     QStringList texts;
     for (qint64 v : values)
         texts.append(QString::number(v));
@@ -367,7 +394,8 @@ QString joined(const QList<qint64> &values) {
 
 // "n a_n ... a_0" at the front of v, starting at index from; the polynomial
 // and the index after it.
-std::optional<std::pair<Poly, qsizetype>> polynomialAt(const QList<qint64> &v, qsizetype from) {
+std::optional<std::pair<Poly, qsizetype>> polynomialAt(const QList<qint64> &v, qsizetype from)
+{
     if (from >= v.size())
         return std::nullopt;
     const qint64 degree = v[from];
@@ -379,7 +407,8 @@ std::optional<std::pair<Poly, qsizetype>> polynomialAt(const QList<qint64> &v, q
     return std::pair{fromHighToLow(coefficients), from + 2 + degree};
 }
 
-std::optional<QStringList> referenceOutput(int task, const QStringList &tokens) {
+std::optional<QStringList> referenceOutput(int task, const QStringList &tokens)
+{
     if (task == 12) { // Newton's method: n, a_n..a_0, x0, k
         const std::optional<QList<qint64>> head = integersOf(tokens.mid(0, tokens.size() - 2));
         bool okX = false;
@@ -531,13 +560,15 @@ private:
     std::optional<lesson::ContentStore> m_store;
 };
 
-void TestLessonTasks::initTestCase() {
+void TestLessonTasks::initTestCase()
+{
     lesson::LoadResult loaded = lesson::loadLessonStore();
     QVERIFY2(loaded.store.has_value(), qPrintable(loaded.error));
     m_store = std::move(loaded.store);
 }
 
-void TestLessonTasks::shape_data() {
+void TestLessonTasks::shape_data()
+{
     QTest::addColumn<int>("t");
     QTest::addColumn<int>("minItems");
     QTest::addColumn<int>("maxItems");
@@ -551,7 +582,8 @@ void TestLessonTasks::shape_data() {
         QTest::addRow("task %02d", t) << t << 6 << 10;
 }
 
-void TestLessonTasks::shape() {
+void TestLessonTasks::shape()
+{
     QFETCH(int, t);
     QFETCH(int, minItems);
     QFETCH(int, maxItems);
@@ -593,7 +625,8 @@ void TestLessonTasks::shape() {
     }
 }
 
-void TestLessonTasks::multipleChoiceHasOneRightOption_data() {
+void TestLessonTasks::multipleChoiceHasOneRightOption_data()
+{
     QTest::addColumn<int>("t");
     QTest::addColumn<QList<int>>("optionPositions");
     QTest::addColumn<QList<int>>("expectedRight");
@@ -608,7 +641,8 @@ void TestLessonTasks::multipleChoiceHasOneRightOption_data() {
         << 5 << QList<int>{4, 5, 6, 7, 8, 9} << QList<int>{4};
 }
 
-void TestLessonTasks::multipleChoiceHasOneRightOption() {
+void TestLessonTasks::multipleChoiceHasOneRightOption()
+{
     QFETCH(int, t);
     QFETCH(QList<int>, optionPositions);
     QFETCH(QList<int>, expectedRight);
@@ -644,7 +678,8 @@ void TestLessonTasks::multipleChoiceHasOneRightOption() {
     QCOMPARE(rightOptions, expectedRight);
 }
 
-void TestLessonTasks::factorisationKeyAndHornerTable() {
+void TestLessonTasks::factorisationKeyAndHornerTable()
+{
     const ItemList &lines = task(1);
     const std::optional<DefinedPoly> p = definedPolynomial(questionOf(lines));
     QVERIFY(p.has_value());
@@ -701,7 +736,8 @@ void TestLessonTasks::factorisationKeyAndHornerTable() {
     QCOMPARE(dividend.size(), 1); // the scheme is carried through to the end
 }
 
-void TestLessonTasks::programmingExample_data() {
+void TestLessonTasks::programmingExample_data()
+{
     QTest::addColumn<int>("t");
     QTest::addColumn<bool>("outputOnSameLine");
 
@@ -717,7 +753,8 @@ void TestLessonTasks::programmingExample_data() {
     QTest::newRow("task 15: integer roots") << 15 << false;
 }
 
-void TestLessonTasks::programmingExample() {
+void TestLessonTasks::programmingExample()
+{
     QFETCH(int, t);
     QFETCH(bool, outputOnSameLine);
     const ItemList &lines = task(t);

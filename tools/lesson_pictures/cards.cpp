@@ -17,13 +17,15 @@ namespace {
 
 const QString dash = QStringLiteral(" \u2013 ");
 
-QString years(int born, int died) {
+QString years(int born, int died)
+{
     return QString::number(born) + dash + QString::number(died);
 }
 
 // A light rounded panel that holds a motif, so every motif sits on the card
 // the same way.
-QRectF drawMotifPanel(QPainter &p, const QRectF &strip) {
+QRectF drawMotifPanel(QPainter &p, const QRectF &strip)
+{
     p.save();
     p.setPen(QPen(palette::frame, 0.8));
     p.setBrush(palette::paperShade);
@@ -33,7 +35,8 @@ QRectF drawMotifPanel(QPainter &p, const QRectF &strip) {
 }
 
 // Vieta's formulas for x^2 + px + q = 0, one relation per line.
-void vietaMotif(QPainter &p, const QRectF &strip) {
+void vietaMotif(QPainter &p, const QRectF &strip)
+{
     const QRectF inner = drawMotifPanel(p, strip);
     Formula sum;
     sum.var(QStringLiteral("x"))
@@ -61,7 +64,8 @@ void vietaMotif(QPainter &p, const QRectF &strip) {
 
 // Newton's tangent method on f(x) = x^2 - 2: from x0 the tangent meets the
 // x-axis at x1 = x0 - f(x0)/f'(x0), closer to the root sqrt(2).
-void newtonMotif(QPainter &p, const QRectF &strip) {
+void newtonMotif(QPainter &p, const QRectF &strip)
+{
     const QRectF inner = drawMotifPanel(p, strip);
     const auto f = [](double x) {
         return x * x - 2.0;
@@ -169,7 +173,8 @@ void newtonMotif(QPainter &p, const QRectF &strip) {
 
 // Squares 1, 1, 2, 3, 5, 8 laid out as a spiral, with the spiral's quarter
 // arcs, and the first terms of the sequence beside them.
-void fibonacciMotif(QPainter &p, const QRectF &strip) {
+void fibonacciMotif(QPainter &p, const QRectF &strip)
+{
     const QRectF inner = drawMotifPanel(p, strip);
     const std::vector<long long> terms = fibonacciTerms(7);
 
@@ -262,7 +267,8 @@ void fibonacciMotif(QPainter &p, const QRectF &strip) {
 
 } // namespace
 
-void drawVieta(QPainter &p, const QSize &size) {
+void drawVieta(QPainter &p, const QSize &size)
+{
     PortraitCard card{QStringLiteral("Франсоа Виет"),
                       years(1540, 1603),
                       {Hair::Short, Beard::Pointed, Neckwear::Ruff, true, false},
@@ -271,7 +277,8 @@ void drawVieta(QPainter &p, const QSize &size) {
     drawPortraitCard(p, size, card);
 }
 
-void drawFourier(QPainter &p, const QSize &size) {
+void drawFourier(QPainter &p, const QSize &size)
+{
     drawPortraitCard(p, size,
                      {QStringLiteral("Жозеф Фурие"),
                       years(1768, 1830),
@@ -280,7 +287,8 @@ void drawFourier(QPainter &p, const QSize &size) {
                       0.0});
 }
 
-void drawNewton(QPainter &p, const QSize &size) {
+void drawNewton(QPainter &p, const QSize &size)
+{
     drawPortraitCard(p, size,
                      {QStringLiteral("Исак Нютон"),
                       years(1643, 1727),
@@ -289,7 +297,8 @@ void drawNewton(QPainter &p, const QSize &size) {
                       0.2});
 }
 
-void drawPascal(QPainter &p, const QSize &size) {
+void drawPascal(QPainter &p, const QSize &size)
+{
     drawPortraitCard(p, size,
                      {QStringLiteral("Блез Паскал"),
                       years(1623, 1662),
@@ -298,7 +307,8 @@ void drawPascal(QPainter &p, const QSize &size) {
                       0.0});
 }
 
-void drawBernoulli(QPainter &p, const QSize &size) {
+void drawBernoulli(QPainter &p, const QSize &size)
+{
     drawPortraitCard(p, size,
                      {QStringLiteral("Якоб Бернули"),
                       years(1655, 1705),
@@ -307,7 +317,8 @@ void drawBernoulli(QPainter &p, const QSize &size) {
                       0.0});
 }
 
-void drawLHopital(QPainter &p, const QSize &size) {
+void drawLHopital(QPainter &p, const QSize &size)
+{
     // The card is too small for the full name; the surname carries it.
     drawPortraitCard(p, size,
                      {QStringLiteral("Лопитал"),
@@ -317,7 +328,8 @@ void drawLHopital(QPainter &p, const QSize &size) {
                       0.0});
 }
 
-void drawWeierstrass(QPainter &p, const QSize &size) {
+void drawWeierstrass(QPainter &p, const QSize &size)
+{
     drawPortraitCard(p, size,
                      {QStringLiteral("Карл Вайерщрас"),
                       years(1815, 1897),
@@ -326,7 +338,8 @@ void drawWeierstrass(QPainter &p, const QSize &size) {
                       0.0});
 }
 
-void drawFibonacci(QPainter &p, const QSize &size) {
+void drawFibonacci(QPainter &p, const QSize &size)
+{
     drawPortraitCard(p, size,
                      {QStringLiteral("Леонардо Фибоначи"),
                       QStringLiteral("ок. 1170") + dash + QStringLiteral("ок. 1250"),
@@ -335,7 +348,8 @@ void drawFibonacci(QPainter &p, const QSize &size) {
                       0.19});
 }
 
-void drawAbel(QPainter &p, const QSize &size) {
+void drawAbel(QPainter &p, const QSize &size)
+{
     drawPortraitCard(p, size,
                      {QStringLiteral("Нилс Хенрик Абел"),
                       years(1802, 1829),
@@ -344,7 +358,8 @@ void drawAbel(QPainter &p, const QSize &size) {
                       0.0});
 }
 
-void drawLagrange(QPainter &p, const QSize &size) {
+void drawLagrange(QPainter &p, const QSize &size)
+{
     drawPortraitCard(p, size,
                      {QStringLiteral("Жозеф-Луи Лагранж"),
                       years(1736, 1813),
@@ -353,7 +368,8 @@ void drawLagrange(QPainter &p, const QSize &size) {
                       0.0});
 }
 
-void drawDiophantus(QPainter &p, const QSize &size) {
+void drawDiophantus(QPainter &p, const QSize &size)
+{
     drawPortraitCard(p, size,
                      {QStringLiteral("Диофант Александрийски"),
                       QStringLiteral("ок. 200") + dash + QStringLiteral("ок. 284"),

@@ -18,7 +18,8 @@ namespace {
 const QString minus = QStringLiteral("\u2212");
 
 // Title line centred at the top of a picture.
-double drawTitle(QPainter &p, const QSize &size, const QString &title, int maxPx, double top) {
+double drawTitle(QPainter &p, const QSize &size, const QString &title, int maxPx, double top)
+{
     const int px = fitPixelSize({title}, Family::Serif, true, size.width() - 24.0, maxPx, 9);
     const QFont font = makeFont(Family::Serif, px, true);
     const double height = QFontMetricsF(font).height();
@@ -28,7 +29,8 @@ double drawTitle(QPainter &p, const QSize &size, const QString &title, int maxPx
 
 // Appends a polynomial such as "x³ − 6x² + 11x − 6", coefficients given
 // highest power first.
-void appendPolynomial(Formula &f, const std::vector<long long> &coefficients) {
+void appendPolynomial(Formula &f, const std::vector<long long> &coefficients)
+{
     bool first = true;
     const int degree = static_cast<int>(coefficients.size()) - 1;
     for (int i = 0; i <= degree; ++i) {
@@ -55,7 +57,8 @@ void appendPolynomial(Formula &f, const std::vector<long long> &coefficients) {
 }
 
 // "y = x² − 2x − 3".
-Formula polynomialFormula(const QString &lhs, const std::vector<long long> &coefficients) {
+Formula polynomialFormula(const QString &lhs, const std::vector<long long> &coefficients)
+{
     Formula f;
     f.var(lhs).text(QStringLiteral(" = "));
     appendPolynomial(f, coefficients);
@@ -64,7 +67,8 @@ Formula polynomialFormula(const QString &lhs, const std::vector<long long> &coef
 
 // "(x + 1)(x − 3)" when a monic polynomial has as many whole roots as its
 // degree; empty otherwise.
-Formula factoredForm(const std::vector<long long> &coefficients, const std::vector<double> &roots) {
+Formula factoredForm(const std::vector<long long> &coefficients, const std::vector<double> &roots)
+{
     Formula f;
     if (coefficients.empty() || coefficients.front() != 1 ||
         roots.size() + 1 != coefficients.size())
@@ -91,13 +95,15 @@ Formula factoredForm(const std::vector<long long> &coefficients, const std::vect
     return f;
 }
 
-std::vector<double> toDouble(const std::vector<long long> &values) {
+std::vector<double> toDouble(const std::vector<long long> &values)
+{
     return {values.begin(), values.end()};
 }
 
 // A vertical bar with its value above it.
 void drawValueBar(QPainter &p, const QRectF &bar, const QColor &fill, const QColor &edge,
-                  long long value, const QFont &valueFont) {
+                  long long value, const QFont &valueFont)
+{
     p.setPen(QPen(edge, 1.0));
     p.setBrush(fill);
     p.drawRect(bar);
@@ -112,7 +118,8 @@ void drawValueBar(QPainter &p, const QRectF &bar, const QColor &fill, const QCol
 
 // "a" with subscript index, centred under a bar.
 void drawIndexLabel(QPainter &p, const QString &letter, int index, double centreX, double baseline,
-                    int px, const QColor &colour) {
+                    int px, const QColor &colour)
+{
     Formula label;
     label.var(letter).sub(QString::number(index));
     label.drawCentred(p, centreX, baseline, px, colour);
@@ -122,7 +129,8 @@ void drawIndexLabel(QPainter &p, const QString &letter, int index, double centre
 
 // Rows n = 0..6; the cells 3, 3 of row 3 and 6 of row 4 are highlighted to
 // show the rule by which the triangle is built.
-void drawPascalTriangle(QPainter &p, const QSize &size) {
+void drawPascalTriangle(QPainter &p, const QSize &size)
+{
     drawPaper(p, size);
     const double bottomOfTitle = drawTitle(p, size, QStringLiteral("Триъгълник на Паскал"), 16, 6);
     const auto rows = pascalRows(6);
@@ -181,7 +189,8 @@ void drawPascalTriangle(QPainter &p, const QSize &size) {
 
 // Arithmetic progression a1 = 2, d = 3 as a staircase: each bar is the
 // previous one plus a red block of height d.
-void drawProgressionSteps(QPainter &p, const QSize &size) {
+void drawProgressionSteps(QPainter &p, const QSize &size)
+{
     drawPaper(p, size);
     const long long first = 2;
     const long long difference = 3;
@@ -247,7 +256,8 @@ void drawProgressionSteps(QPainter &p, const QSize &size) {
 
 // Graphs of y = x^2 - 2x - 3 and y = x^3 - 4x with their real roots, and a
 // side panel with the formulas and the roots read off the graph.
-void drawPolynomialGraphs(QPainter &p, const QSize &size) {
+void drawPolynomialGraphs(QPainter &p, const QSize &size)
+{
     drawPaper(p, size);
     struct Curve {
         std::vector<long long> coefficients;
@@ -434,7 +444,8 @@ void drawPolynomialGraphs(QPainter &p, const QSize &size) {
 
 // Arithmetic (a1 = 1, d = 2) and geometric (b1 = 1, q = 2) progressions side
 // by side on one scale, so that the faster growth of the second shows.
-void drawTwoProgressions(QPainter &p, const QSize &size) {
+void drawTwoProgressions(QPainter &p, const QSize &size)
+{
     drawPaper(p, size);
     const auto arithmetic = arithmeticTerms(1, 2, 6);
     const auto geometric = geometricTerms(1, 2, 6);
@@ -535,7 +546,8 @@ void drawTwoProgressions(QPainter &p, const QSize &size) {
 
 // The sum 1 + 2 + ... + 6 taken twice, once forwards and once backwards:
 // every column holds 7 squares, so 2·S6 = 6·7.
-void drawProgressionSum(QPainter &p, const QSize &size) {
+void drawProgressionSum(QPainter &p, const QSize &size)
+{
     drawPaper(p, size);
     const int n = 6;
     const auto terms = arithmeticTerms(1, 1, n);
@@ -653,7 +665,8 @@ void drawProgressionSum(QPainter &p, const QSize &size) {
 }
 
 // Horner's scheme for (x^3 - 6x^2 + 11x - 6) : (x - 1).
-void drawHornerScheme(QPainter &p, const QSize &size) {
+void drawHornerScheme(QPainter &p, const QSize &size)
+{
     drawPaper(p, size);
     const std::vector<long long> coefficients{1, -6, 11, -6};
     const long long c = 1;
@@ -747,7 +760,8 @@ void drawHornerScheme(QPainter &p, const QSize &size) {
 
 // (a + b)^n = C(n,0)a^n + C(n,1)a^(n-1)b + ... + C(n,n)b^n, with C(n,k) written
 // as C with lower index n and upper index k.
-void drawBinomialFormula(QPainter &p, const QSize &size) {
+void drawBinomialFormula(QPainter &p, const QSize &size)
+{
     drawPaper(p, size);
     const double y = drawTitle(p, size, QStringLiteral("Нютонов бином"), 16, 6);
 
@@ -817,7 +831,8 @@ void drawBinomialFormula(QPainter &p, const QSize &size) {
 }
 
 // The frame that waits for a sponsor's message.
-void drawSponsorPlaceholder(QPainter &p, const QSize &size) {
+void drawSponsorPlaceholder(QPainter &p, const QSize &size)
+{
     drawPaper(p, size);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);

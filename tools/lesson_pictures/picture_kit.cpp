@@ -14,7 +14,8 @@ namespace lesson_pictures {
 
 namespace {
 
-QString familyName(Family family) {
+QString familyName(Family family)
+{
     return family == Family::Serif ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans");
 }
 
@@ -22,7 +23,8 @@ constexpr QChar minusSign{0x2212};
 
 } // namespace
 
-QFont makeFont(Family family, int pixelSize, bool bold, bool italic) {
+QFont makeFont(Family family, int pixelSize, bool bold, bool italic)
+{
     QFont font(familyName(family));
     font.setPixelSize(std::max(1, pixelSize));
     font.setBold(bold);
@@ -33,7 +35,8 @@ QFont makeFont(Family family, int pixelSize, bool bold, bool italic) {
     return font;
 }
 
-bool fontsAvailable(QString *missing) {
+bool fontsAvailable(QString *missing)
+{
     for (Family family : {Family::Sans, Family::Serif}) {
         const QFontInfo info(makeFont(family, 12));
         if (info.family() != familyName(family)) {
@@ -46,7 +49,8 @@ bool fontsAvailable(QString *missing) {
 }
 
 int fitPixelSize(const QStringList &lines, Family family, bool bold, double maxWidth, int maxPx,
-                 int minPx, double maxHeight) {
+                 int minPx, double maxHeight)
+{
     for (int px = maxPx; px > minPx; --px) {
         const QFontMetricsF metrics(makeFont(family, px, bold));
         bool fits = true;
@@ -60,7 +64,8 @@ int fitPixelSize(const QStringList &lines, Family family, bool bold, double maxW
     return minPx;
 }
 
-QStringList splitInTwo(const QString &text) {
+QStringList splitInTwo(const QString &text)
+{
     const qsizetype middle = text.size() / 2;
     qsizetype best = -1;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -74,7 +79,8 @@ QStringList splitInTwo(const QString &text) {
 }
 
 double drawCentredLines(QPainter &p, const QRectF &box, const QStringList &lines, const QFont &font,
-                        const QColor &colour) {
+                        const QColor &colour)
+{
     const QFontMetricsF metrics(font);
     const double lineHeight = metrics.height();
     const double total = lineHeight * static_cast<double>(lines.size());
@@ -91,7 +97,8 @@ double drawCentredLines(QPainter &p, const QRectF &box, const QStringList &lines
     return total;
 }
 
-QStringList wrapWords(const QString &text, const QFont &font, double maxWidth) {
+QStringList wrapWords(const QString &text, const QFont &font, double maxWidth)
+{
     const QFontMetricsF metrics(font);
     QStringList lines;
     QString current;
@@ -109,45 +116,54 @@ QStringList wrapWords(const QString &text, const QFont &font, double maxWidth) {
     return lines;
 }
 
-Formula &Formula::text(const QString &s) {
+Formula &Formula::text(const QString &s)
+{
     m_pieces.push_back({Kind::Normal, s, {}, false});
     return *this;
 }
 
-Formula &Formula::var(const QString &s) {
+Formula &Formula::var(const QString &s)
+{
     m_pieces.push_back({Kind::Normal, s, {}, true});
     return *this;
 }
 
-Formula &Formula::sup(const QString &s) {
+Formula &Formula::sup(const QString &s)
+{
     m_pieces.push_back({Kind::Super, s, {}, false});
     return *this;
 }
 
-Formula &Formula::sub(const QString &s) {
+Formula &Formula::sub(const QString &s)
+{
     m_pieces.push_back({Kind::Sub, s, {}, false});
     return *this;
 }
 
-Formula &Formula::subSup(const QString &lower, const QString &upper) {
+Formula &Formula::subSup(const QString &lower, const QString &upper)
+{
     m_pieces.push_back({Kind::SubSuper, lower, upper, false});
     return *this;
 }
 
-double Formula::width(int pixelSize) const {
+double Formula::width(int pixelSize) const
+{
     return layout(nullptr, {}, pixelSize, {});
 }
 
-double Formula::draw(QPainter &p, QPointF origin, int pixelSize, const QColor &colour) const {
+double Formula::draw(QPainter &p, QPointF origin, int pixelSize, const QColor &colour) const
+{
     return layout(&p, origin, pixelSize, colour);
 }
 
 void Formula::drawCentred(QPainter &p, double centreX, double baseline, int pixelSize,
-                          const QColor &colour) const {
+                          const QColor &colour) const
+{
     draw(p, QPointF(centreX - width(pixelSize) / 2.0, baseline), pixelSize, colour);
 }
 
-int Formula::fit(double maxWidth, int maxPx, int minPx) const {
+int Formula::fit(double maxWidth, int maxPx, int minPx) const
+{
     for (int px = maxPx; px > minPx; --px) {
         if (width(px) <= maxWidth)
             return px;
@@ -157,7 +173,8 @@ int Formula::fit(double maxWidth, int maxPx, int minPx) const {
 
 // Scripts are 70% of the base size, raised by 42% or lowered by 22% of it; an
 // italic letter followed by a script gets a small gap so the two do not touch.
-double Formula::layout(QPainter *p, QPointF origin, int pixelSize, const QColor &colour) const {
+double Formula::layout(QPainter *p, QPointF origin, int pixelSize, const QColor &colour) const
+{
     const int scriptPx = std::max(6, static_cast<int>(std::lround(pixelSize * 0.7)));
     const double raise = pixelSize * 0.42;
     const double lower = pixelSize * 0.22;
@@ -225,12 +242,14 @@ double Formula::layout(QPainter *p, QPointF origin, int pixelSize, const QColor 
     return x - origin.x();
 }
 
-double fractionWidth(const Formula &numerator, const Formula &denominator, int pixelSize) {
+double fractionWidth(const Formula &numerator, const Formula &denominator, int pixelSize)
+{
     return std::max(numerator.width(pixelSize), denominator.width(pixelSize)) + pixelSize * 0.3;
 }
 
 double drawFraction(QPainter &p, double left, double barY, const Formula &numerator,
-                    const Formula &denominator, int pixelSize, const QColor &colour) {
+                    const Formula &denominator, int pixelSize, const QColor &colour)
+{
     const double width = fractionWidth(numerator, denominator, pixelSize);
     const double centre = left + width / 2.0;
     numerator.drawCentred(p, centre, barY - pixelSize * 0.3, pixelSize, colour);
@@ -242,12 +261,14 @@ double drawFraction(QPainter &p, double left, double barY, const Formula &numera
     return width;
 }
 
-QPointF PlotFrame::map(double x, double y) const {
+QPointF PlotFrame::map(double x, double y) const
+{
     return {area.left() + (x - xMin) / (xMax - xMin) * area.width(),
             area.bottom() - (y - yMin) / (yMax - yMin) * area.height()};
 }
 
-void drawAxes(QPainter &p, const PlotFrame &frame, bool grid, int labelPx) {
+void drawAxes(QPainter &p, const PlotFrame &frame, bool grid, int labelPx)
+{
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const auto firstInteger = [](double v) {
@@ -284,7 +305,8 @@ void drawAxes(QPainter &p, const PlotFrame &frame, bool grid, int labelPx) {
     p.restore();
 }
 
-void drawPaper(QPainter &p, const QSize &size) {
+void drawPaper(QPainter &p, const QSize &size)
+{
     p.fillRect(QRectF(0, 0, size.width(), size.height()), palette::paper);
     p.save();
     p.setPen(QPen(palette::frame, 1.0));
@@ -294,7 +316,8 @@ void drawPaper(QPainter &p, const QSize &size) {
 }
 
 void drawArrow(QPainter &p, QPointF from, QPointF to, const QColor &colour, double width,
-               double headLength) {
+               double headLength)
+{
     const double dx = to.x() - from.x();
     const double dy = to.y() - from.y();
     const double length = std::hypot(dx, dy);
@@ -314,13 +337,15 @@ void drawArrow(QPainter &p, QPointF from, QPointF to, const QColor &colour, doub
     p.restore();
 }
 
-QString numberText(long long value) {
+QString numberText(long long value)
+{
     if (value < 0)
         return minusSign + QString::number(-value);
     return QString::number(value);
 }
 
-QString numberText(double value, int decimals) {
+QString numberText(double value, int decimals)
+{
     const double scale = std::pow(10.0, decimals);
     double rounded = std::round(value * scale) / scale;
     if (rounded == 0.0)

@@ -4,7 +4,8 @@
 
 namespace lesson_pictures {
 
-std::vector<std::vector<long long>> pascalRows(int lastRow) {
+std::vector<std::vector<long long>> pascalRows(int lastRow)
+{
     std::vector<std::vector<long long>> rows;
     for (int n = 0; n <= lastRow; ++n) {
         std::vector<long long> row(static_cast<size_t>(n) + 1, 1);
@@ -18,11 +19,13 @@ std::vector<std::vector<long long>> pascalRows(int lastRow) {
     return rows;
 }
 
-std::vector<long long> HornerScheme::quotient() const {
+std::vector<long long> HornerScheme::quotient() const
+{
     return {results.begin(), results.end() - 1};
 }
 
-HornerScheme hornerDivide(const std::vector<long long> &coefficients, long long c) {
+HornerScheme hornerDivide(const std::vector<long long> &coefficients, long long c)
+{
     HornerScheme scheme;
     scheme.coefficients = coefficients;
     scheme.divisorRoot = c;
@@ -36,14 +39,16 @@ HornerScheme hornerDivide(const std::vector<long long> &coefficients, long long 
     return scheme;
 }
 
-double evaluate(const std::vector<double> &coefficients, double x) {
+double evaluate(const std::vector<double> &coefficients, double x)
+{
     double value = 0.0;
     for (double a : coefficients)
         value = value * x + a;
     return value;
 }
 
-std::vector<double> realRoots(const std::vector<double> &coefficients, double lo, double hi) {
+std::vector<double> realRoots(const std::vector<double> &coefficients, double lo, double hi)
+{
     constexpr int steps = 4000;
     std::vector<double> roots;
     const auto addRoot = [&roots](double r) {
@@ -85,14 +90,16 @@ std::vector<double> realRoots(const std::vector<double> &coefficients, double lo
     return roots;
 }
 
-std::vector<long long> arithmeticTerms(long long first, long long difference, int count) {
+std::vector<long long> arithmeticTerms(long long first, long long difference, int count)
+{
     std::vector<long long> terms;
     for (int i = 0; i < count; ++i)
         terms.push_back(first + i * difference);
     return terms;
 }
 
-std::vector<long long> geometricTerms(long long first, long long ratio, int count) {
+std::vector<long long> geometricTerms(long long first, long long ratio, int count)
+{
     std::vector<long long> terms;
     long long term = first;
     for (int i = 0; i < count; ++i) {
@@ -102,7 +109,8 @@ std::vector<long long> geometricTerms(long long first, long long ratio, int coun
     return terms;
 }
 
-std::vector<long long> fibonacciTerms(int count) {
+std::vector<long long> fibonacciTerms(int count)
+{
     std::vector<long long> terms;
     long long a = 1;
     long long b = 1;

@@ -6,7 +6,8 @@
 
 namespace lesson_pictures {
 
-const std::vector<LessonPicture> &lessonPictures() {
+const std::vector<LessonPicture> &lessonPictures()
+{
     static const std::vector<LessonPicture> pictures{
         {QStringLiteral("G01.jpg"), {411, 179}, drawPascalTriangle},
         {QStringLiteral("G02.jpg"), {182, 222}, drawVieta},
@@ -31,7 +32,8 @@ const std::vector<LessonPicture> &lessonPictures() {
     return pictures;
 }
 
-QImage renderPicture(const LessonPicture &picture) {
+QImage renderPicture(const LessonPicture &picture)
+{
     QImage image(picture.size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -43,7 +45,8 @@ QImage renderPicture(const LessonPicture &picture) {
     return image;
 }
 
-bool writePicture(const LessonPicture &picture, const QString &directory, QString *error) {
+bool writePicture(const LessonPicture &picture, const QString &directory, QString *error)
+{
     const QString path = QDir(directory).filePath(picture.fileName);
     QImageWriter writer(path, "jpeg");
     writer.setQuality(jpegQuality);

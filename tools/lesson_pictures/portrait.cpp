@@ -41,7 +41,8 @@ struct Pens {
     double scale; // pixels per figure unit
     QPen outline() const { return pen(cameo::line, 0.8, 0.75); }
     QPen fine() const { return pen(cameo::texture, 0.55, 0.5); }
-    QPen pen(const QColor &c, double units, double minPixels) const {
+    QPen pen(const QColor &c, double units, double minPixels) const
+    {
         QPen result(c, std::max(units, minPixels / scale));
         result.setCapStyle(Qt::RoundCap);
         result.setJoinStyle(Qt::RoundJoin);
@@ -49,19 +50,22 @@ struct Pens {
     }
 };
 
-void fillShape(QPainter &p, const QPainterPath &path, const QColor &fill, const QPen &pen) {
+void fillShape(QPainter &p, const QPainterPath &path, const QColor &fill, const QPen &pen)
+{
     p.setPen(pen);
     p.setBrush(fill);
     p.drawPath(path);
 }
 
-void strokeShape(QPainter &p, const QPainterPath &path, const QPen &pen) {
+void strokeShape(QPainter &p, const QPainterPath &path, const QPen &pen)
+{
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
 }
 
-QPainterPath headPath() {
+QPainterPath headPath()
+{
     QPainterPath path;
     path.moveTo(42, 81);
     path.lineTo(42.5, 66);
@@ -85,7 +89,8 @@ QPainterPath headPath() {
     return path;
 }
 
-QPainterPath bodyPath() {
+QPainterPath bodyPath()
+{
     QPainterPath path;
     path.moveTo(-4, 104);
     path.cubicTo(-2, 94, 10, 85, 30, 81.5);
@@ -99,7 +104,8 @@ QPainterPath bodyPath() {
 
 // A repeatable pseudo-random number in [-1, 1] for a grid position, so that
 // curls look hand-made but every run draws the same picture.
-double jitter(int i, int j, int salt) {
+double jitter(int i, int j, int salt)
+{
     unsigned h = static_cast<unsigned>(i) * 73856093u ^ static_cast<unsigned>(j) * 19349663u ^
                  static_cast<unsigned>(salt) * 83492791u;
     h ^= h >> 13;
@@ -112,7 +118,8 @@ double jitter(int i, int j, int salt) {
 // so that lower curls overlap the ones above, as hanging curls do. Curls are
 // never smaller than about two pixels, so small cards stay readable.
 void drawCurls(QPainter &p, const QPainterPath &region, double radius, const QColor &fill,
-               const Pens &pens) {
+               const Pens &pens)
+{
     radius = std::max(radius, 2.2 / pens.scale);
     const QRectF bounds = region.boundingRect();
     const double stepX = radius * 1.5;
@@ -141,7 +148,8 @@ void drawCurls(QPainter &p, const QPainterPath &region, double radius, const QCo
 
 // Strands of hair or folds of cloth: each line bows gently, clipped to `clip`.
 void drawStrands(QPainter &p, const QPainterPath &clip, const std::vector<QLineF> &strands,
-                 const Pens &pens) {
+                 const Pens &pens)
+{
     p.save();
     p.setClipPath(clip, Qt::IntersectClip);
     for (const QLineF &s : strands) {
@@ -155,7 +163,8 @@ void drawStrands(QPainter &p, const QPainterPath &clip, const std::vector<QLineF
 }
 
 // Short hair combed round the head: wavy rings about the crown.
-void drawCombedWaves(QPainter &p, const QPainterPath &region, QPointF centre, const Pens &pens) {
+void drawCombedWaves(QPainter &p, const QPainterPath &region, QPointF centre, const Pens &pens)
+{
     p.save();
     p.setClipPath(region, Qt::IntersectClip);
     for (double r = 9; r <= 30; r += 4.2) {
@@ -179,7 +188,8 @@ void drawCombedWaves(QPainter &p, const QPainterPath &region, QPointF centre, co
 }
 
 // Long hair: wavy locks falling from the crown.
-void drawFallingWaves(QPainter &p, const QPainterPath &region, const Pens &pens) {
+void drawFallingWaves(QPainter &p, const QPainterPath &region, const Pens &pens)
+{
     const QRectF bounds = region.boundingRect();
     p.save();
     p.setClipPath(region, Qt::IntersectClip);
@@ -198,7 +208,8 @@ void drawFallingWaves(QPainter &p, const QPainterPath &region, const Pens &pens)
     p.restore();
 }
 
-void drawBodyAndNeckwear(QPainter &p, const Likeness &l, const Pens &pens) {
+void drawBodyAndNeckwear(QPainter &p, const Likeness &l, const Pens &pens)
+{
     fillShape(p, bodyPath(), l.neckwear == Neckwear::Drape ? cameo::linen : cameo::cloth,
               pens.outline());
 
@@ -280,7 +291,8 @@ void drawBodyAndNeckwear(QPainter &p, const Likeness &l, const Pens &pens) {
     }
 }
 
-void drawNeckwearFront(QPainter &p, const Likeness &l, const Pens &pens) {
+void drawNeckwearFront(QPainter &p, const Likeness &l, const Pens &pens)
+{
     switch (l.neckwear) {
     case Neckwear::Ruff: {
         // A pleated disc around the neck, seen almost edge-on.
@@ -370,12 +382,14 @@ void drawNeckwearFront(QPainter &p, const Likeness &l, const Pens &pens) {
     }
 }
 
-QColor hairColour(const Likeness &l) {
+QColor hairColour(const Likeness &l)
+{
     return l.grey ? cameo::greyHair : cameo::hair;
 }
 
 // Hair that hangs behind the neck and shoulders, drawn before the head.
-void drawHairBehind(QPainter &p, const Likeness &l, const Pens &pens) {
+void drawHairBehind(QPainter &p, const Likeness &l, const Pens &pens)
+{
     const QColor fill = hairColour(l);
     switch (l.hair) {
     case Hair::FullWig: {
@@ -427,12 +441,14 @@ void drawHairBehind(QPainter &p, const Likeness &l, const Pens &pens) {
     }
 }
 
-bool earVisible(Hair hair) {
+bool earVisible(Hair hair)
+{
     return hair != Hair::FullWig && hair != Hair::Flowing && hair != Hair::Cap &&
            hair != Hair::PowderedWig;
 }
 
-void drawEar(QPainter &p, const Pens &pens) {
+void drawEar(QPainter &p, const Pens &pens)
+{
     QPainterPath ear;
     ear.moveTo(48.5, 39);
     ear.cubicTo(43, 37, 42, 47, 44.5, 50.5);
@@ -444,7 +460,8 @@ void drawEar(QPainter &p, const Pens &pens) {
     strokeShape(p, inner, pens.fine());
 }
 
-void drawFace(QPainter &p, const Pens &pens, bool moustache) {
+void drawFace(QPainter &p, const Pens &pens, bool moustache)
+{
     // Brow, eye, nostril, mouth and jaw as fine lines on the relief.
     QPainterPath brow(QPointF(60.5, 38.2));
     brow.quadTo(63.5, 36.8, 66.8, 38.0);
@@ -468,7 +485,8 @@ void drawFace(QPainter &p, const Pens &pens, bool moustache) {
     strokeShape(p, jaw, pens.fine());
 }
 
-void drawBeard(QPainter &p, const Likeness &l, const Pens &pens) {
+void drawBeard(QPainter &p, const Likeness &l, const Pens &pens)
+{
     const QColor fill = hairColour(l);
     QPainterPath beard;
     switch (l.beard) {
@@ -517,7 +535,8 @@ void drawBeard(QPainter &p, const Likeness &l, const Pens &pens) {
 }
 
 // Hair on top of the head, drawn after the head.
-void drawHairTop(QPainter &p, const Likeness &l, const Pens &pens) {
+void drawHairTop(QPainter &p, const Likeness &l, const Pens &pens)
+{
     const QColor fill = hairColour(l);
     switch (l.hair) {
     case Hair::Short:
@@ -685,7 +704,8 @@ void drawHairTop(QPainter &p, const Likeness &l, const Pens &pens) {
 
 } // namespace
 
-void drawBust(QPainter &p, const QRectF &box, const Likeness &likeness) {
+void drawBust(QPainter &p, const QRectF &box, const Likeness &likeness)
+{
     const double scale = std::min(box.width() / figureWidth, box.height() / figureHeight);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -705,7 +725,8 @@ void drawBust(QPainter &p, const QRectF &box, const Likeness &likeness) {
     p.restore();
 }
 
-void drawPortraitCard(QPainter &p, const QSize &size, const PortraitCard &card) {
+void drawPortraitCard(QPainter &p, const QSize &size, const PortraitCard &card)
+{
     const double w = size.width();
     const double h = size.height();
     drawPaper(p, size);

@@ -18,7 +18,8 @@ namespace {
 using Coefficients = std::vector<long long>;
 using Values = std::vector<double>;
 
-bool fontsInstalled() {
+bool fontsInstalled()
+{
     return fontsAvailable(nullptr);
 }
 
@@ -44,7 +45,8 @@ private Q_SLOTS:
     void writeFailureIsReported();
 };
 
-void TestLessonPictures::pascalTriangle() {
+void TestLessonPictures::pascalTriangle()
+{
     const auto rows = pascalRows(20);
     QCOMPARE(rows.size(), size_t(21));
     QCOMPARE(rows[6], (Coefficients{1, 6, 15, 20, 15, 6, 1}));
@@ -59,7 +61,8 @@ void TestLessonPictures::pascalTriangle() {
     }
 }
 
-void TestLessonPictures::hornerDivide_data() {
+void TestLessonPictures::hornerDivide_data()
+{
     QTest::addColumn<Coefficients>("coefficients");
     QTest::addColumn<long long>("c");
     QTest::addColumn<Coefficients>("results");
@@ -75,7 +78,8 @@ void TestLessonPictures::hornerDivide_data() {
     QTest::newRow("constant polynomial") << Coefficients{7} << 3LL << Coefficients{7};
 }
 
-void TestLessonPictures::hornerDivide() {
+void TestLessonPictures::hornerDivide()
+{
     QFETCH(Coefficients, coefficients);
     QFETCH(long long, c);
     QFETCH(Coefficients, results);
@@ -98,7 +102,8 @@ void TestLessonPictures::hornerDivide() {
                  evaluate(p, x));
 }
 
-void TestLessonPictures::realRoots_data() {
+void TestLessonPictures::realRoots_data()
+{
     QTest::addColumn<Values>("coefficients");
     QTest::addColumn<double>("lo");
     QTest::addColumn<double>("hi");
@@ -116,7 +121,8 @@ void TestLessonPictures::realRoots_data() {
     QTest::newRow("root outside the interval") << Values{1, -10} << -5.0 << 5.0 << Values{};
 }
 
-void TestLessonPictures::realRoots() {
+void TestLessonPictures::realRoots()
+{
     QFETCH(Values, coefficients);
     QFETCH(double, lo);
     QFETCH(double, hi);
@@ -128,14 +134,16 @@ void TestLessonPictures::realRoots() {
         QVERIFY2(std::abs(roots[i] - expected[i]) < 1e-9, qPrintable(QString::number(roots[i])));
 }
 
-void TestLessonPictures::progressions() {
+void TestLessonPictures::progressions()
+{
     QCOMPARE(arithmeticTerms(2, 3, 6), (Coefficients{2, 5, 8, 11, 14, 17}));
     QCOMPARE(geometricTerms(1, 2, 6), (Coefficients{1, 2, 4, 8, 16, 32}));
     QCOMPARE(fibonacciTerms(7), (Coefficients{1, 1, 2, 3, 5, 8, 13}));
     QVERIFY(arithmeticTerms(1, 1, 0).empty());
 }
 
-void TestLessonPictures::numberText_data() {
+void TestLessonPictures::numberText_data()
+{
     QTest::addColumn<double>("value");
     QTest::addColumn<int>("decimals");
     QTest::addColumn<QString>("expected");
@@ -148,7 +156,8 @@ void TestLessonPictures::numberText_data() {
     QTest::newRow("no decimals") << 3.0 << 0 << QStringLiteral("3");
 }
 
-void TestLessonPictures::numberText() {
+void TestLessonPictures::numberText()
+{
     QFETCH(double, value);
     QFETCH(int, decimals);
     QFETCH(QString, expected);
@@ -156,7 +165,8 @@ void TestLessonPictures::numberText() {
     QCOMPARE(lesson_pictures::numberText(-17LL), QStringLiteral("\u221217"));
 }
 
-void TestLessonPictures::textFitting() {
+void TestLessonPictures::textFitting()
+{
     if (!fontsInstalled())
         QSKIP("DejaVu fonts are not installed");
     const QString name = QStringLiteral("Диофант Александрийски");
@@ -188,7 +198,8 @@ void TestLessonPictures::textFitting() {
 }
 
 // The lesson window sizes its picture boxes from these exact sizes.
-void TestLessonPictures::catalogue() {
+void TestLessonPictures::catalogue()
+{
     const QList<QSize> expected{{411, 179}, {182, 222}, {311, 261}, {169, 200}, {296, 334},
                                 {521, 336}, {200, 230}, {280, 340}, {92, 112},  {160, 229},
                                 {452, 266}, {400, 266}, {419, 229}, {282, 328}, {205, 253},
@@ -207,7 +218,8 @@ void TestLessonPictures::catalogue() {
 
 // Nothing may run into the border: the two pixel rings just inside the
 // bronze line are plain paper in every picture.
-void TestLessonPictures::picturesKeepTheirEdgesClear() {
+void TestLessonPictures::picturesKeepTheirEdgesClear()
+{
     if (!fontsInstalled())
         QSKIP("DejaVu fonts are not installed");
     for (const LessonPicture &picture : lessonPictures()) {
@@ -237,7 +249,8 @@ void TestLessonPictures::picturesKeepTheirEdgesClear() {
     }
 }
 
-void TestLessonPictures::renderingIsReproducible() {
+void TestLessonPictures::renderingIsReproducible()
+{
     if (!fontsInstalled())
         QSKIP("DejaVu fonts are not installed");
     for (const LessonPicture &picture : lessonPictures()) {
@@ -252,7 +265,8 @@ void TestLessonPictures::renderingIsReproducible() {
     }
 }
 
-void TestLessonPictures::writesJpegFiles() {
+void TestLessonPictures::writesJpegFiles()
+{
     if (!fontsInstalled())
         QSKIP("DejaVu fonts are not installed");
     QTemporaryDir first;
@@ -274,7 +288,8 @@ void TestLessonPictures::writesJpegFiles() {
     }
 }
 
-void TestLessonPictures::writeFailureIsReported() {
+void TestLessonPictures::writeFailureIsReported()
+{
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QString error;
