@@ -1,7 +1,9 @@
 #include "app/lesson.h"
 
 #include "lesson_window/tezo.h"
+#include "lesson_window/tezo_glos.h"
 #include "lesson_window/tezo_gra.h"
+#include "lesson_window/tezo_zad.h"
 #include "tasks/tezo_n.h"
 
 #include <cmath>
@@ -20,6 +22,8 @@ Lesson::~Lesson()
     m_tezo.reset();
     m_tezoN.reset();
     m_tezoGra.reset();
+    m_tezoZad.reset();
+    delete m_tezoGlos;
 }
 
 // The pointer is stored before the load handler runs, so that a handler that
@@ -51,6 +55,35 @@ Tezo_Gra *Lesson::tezoGra()
     return m_tezoGra.get();
 }
 
+Tezo_Zad *Lesson::tezoZad()
+{
+    if (!m_tezoZad) {
+        m_tezoZad = std::make_unique<Tezo_Zad>(*this);
+        m_tezoZad->Form_Load();
+    }
+    return m_tezoZad.get();
+}
+
+Tezo_Glos *Lesson::openTezoGlos()
+{
+    closeTezoGlos();
+    m_tezoGlos = new Tezo_Glos(*this);
+    m_tezoGlos->Form_Load();
+    m_tezoGlos->show();
+    m_tezoGlos->raise();
+    return m_tezoGlos;
+}
+
+void Lesson::closeTezoGlos()
+{
+    if (!m_tezoGlos)
+        return;
+    Tezo_Glos *closing = m_tezoGlos;
+    m_tezoGlos = nullptr;
+    closing->hide();
+    closing->deleteLater();
+}
+
 void Lesson::zoomPicture(const PictureSlot &source, const QSizeF &boxTwips)
 {
     const double w = std::round(source.widthTwips());
@@ -76,6 +109,9 @@ void Lesson::endRun()
         m_tezoN->stopForEnd();
     if (m_tezoGra)
         m_tezoGra->close();
+    if (m_tezoZad)
+        m_tezoZad->close();
+    closeTezoGlos();
     if (m_tezo)
         m_tezo->stopForEnd();
     m_platform.quit();

@@ -12,6 +12,8 @@ namespace lesson {
 class Tezo;
 class Tezo_n;
 class Tezo_Gra;
+class Tezo_Zad;
+class Tezo_Glos;
 
 // One run of the lesson: the content store, the desktop services and the
 // windows. Each window exists at most once; it is created, hidden, the first
@@ -32,6 +34,13 @@ public:
     bool hasTezoN() const { return m_tezoN != nullptr; }
     Tezo_Gra *tezoGra();
     bool hasTezoGra() const { return m_tezoGra != nullptr; }
+    Tezo_Zad *tezoZad();
+    bool hasTezoZad() const { return m_tezoZad != nullptr; }
+    // The task type/difficulty window is made anew at each opening and gone
+    // once it is closed; tezoGlos() is nullptr while it is not open.
+    Tezo_Glos *openTezoGlos();
+    Tezo_Glos *tezoGlos() const { return m_tezoGlos; }
+    void closeTezoGlos();
 
     // Which lists of the task type/difficulty window the pupil may use; set
     // once at start-up and kept for every opening of that window.
@@ -57,6 +66,8 @@ private:
     bool m_ended = false;
     TezoGlosAvailability m_tezoGlosAvailability;
     // Declared last so that they go before the store they read.
+    Tezo_Glos *m_tezoGlos = nullptr; // deleted later, as it may be closing itself
+    std::unique_ptr<Tezo_Zad> m_tezoZad;
     std::unique_ptr<Tezo_Gra> m_tezoGra;
     std::unique_ptr<Tezo_n> m_tezoN;
     std::unique_ptr<Tezo> m_tezo;

@@ -8,12 +8,13 @@
 #include "tasks/tezo_n.h"
 
 #include <QCloseEvent>
-#include <cmath>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QTimer>
+#include <cmath>
 
 namespace lesson {
 
@@ -62,18 +63,26 @@ Tezo::Tezo(Lesson &lesson)
     ModeFlagTable = designModeFlagTable();
     buildControls();
     buildMenus();
+    connectMenus();
 }
 
 Tezo::~Tezo() = default;
 
-QString Tezo::designCaption() { return QStringLiteral("Тезомат - урочно съдържание."); }
+QString Tezo::designCaption()
+{
+    return QStringLiteral("Тезомат - урочно съдържание.");
+}
 
-ContentStore &Tezo::store() { return m_lesson.store(); }
+ContentStore &Tezo::store()
+{
+    return m_lesson.store();
+}
 
 void Tezo::buildControls()
 {
     auto *inner = new QWidget(this);
     inner->setObjectName(QStringLiteral("Tezo_inner"));
+    inner->installEventFilter(this);
     setCentralWidget(inner);
 
     Label_U[3] = new QLabel(QStringLiteral("Тема"), inner);
@@ -204,6 +213,9 @@ void Tezo::Form_Load()
     run.PlanPointCount = qint16(s.Plan_Tezo[0].count() - 1);
     CaptureLayout();
     ReadLessonConfiguration();
+    m_flagsFixed = true;
+    if (m_lesson.hasTezoN())
+        m_lesson.tezoN()->applyLoadFlags();
     const quint8 drive = CurrentDriveType();
     if (drive < 1 || drive > 2)
         m_lesson.tezoN()->zap_resheshenie->setEnabled(false);
@@ -231,15 +243,6 @@ void Tezo::Form_Load()
 
 // Filled in by the proportional layout.
 void Tezo::CaptureLayout() {}
-
-void Tezo::ReadLessonConfiguration()
-{
-    const QString name = store().lessonId() + QStringLiteral(".UFG");
-    if (ReportFileStatus(name) < 1) {
-        Greska_Otgowor1(1);
-        return;
-    }
-}
 
 // --- point clock ---
 
@@ -308,7 +311,7 @@ void Tezo::List_Ur_Click()
         if (plan.read(i).right(length) == shown) {
             p = i;
             Text_U[1]->setText(i < int(s.Podtochki.size()) ? s.Podtochki[std::size_t(i)]
-                                                            : QString());
+                                                           : QString());
         }
     }
     run.ImageIndex = int(std::floor(Val(s.Spi_GR[3].read(p))));
@@ -362,10 +365,23 @@ void Tezo::Picture_Ur_Click()
     m_lesson.zoomPicture(*source, twipsGeometry(Picture_Ur[0]).size());
 }
 
+// A press on the window's background, outside every control.
+bool Tezo::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::MouseButtonPress) {
+        const auto *press = static_cast<QMouseEvent *>(event);
+        Form_MouseDown(press->button(), press->globalPosition().toPoint());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
 
 // --- services ---
 
-int Tezo::ModeFlag(int k) const { return modeFlagValue(ModeFlagTable, k); }
+int Tezo::ModeFlag(int k) const
+{
+    return modeFlagValue(ModeFlagTable, k);
+}
 
 QString Tezo::Greska_Otgowor1(int Ot_kyde)
 {
@@ -377,7 +393,10 @@ qint16 Tezo::ReportFileStatus(const QString &filespec)
     return QFileInfo(filespec).isFile() ? 1 : 0;
 }
 
-quint8 Tezo::CurrentDriveType() { return m_lesson.platform().currentDriveType(); }
+quint8 Tezo::CurrentDriveType()
+{
+    return m_lesson.platform().currentDriveType();
+}
 
 // --- end of the run ---
 

@@ -31,11 +31,11 @@ public:
 
     // --- controls ---
     std::array<LessonText *, 2> Text_U{};     // 0 topic, 1 content of the selected point
-    std::array<LessonList *, 1> List_Ur{};     // 0 the plan as shown
-    std::array<PictureBox *, 1> Picture_Ur{};  // 0 picture of the selected point
-    std::array<QLabel *, 4> Label_U{};         // 0 "План", 1 over the tape, 2 over the bar, 3 "Тема"
-    std::array<QFrame *, 4> Shape_Lenta{};     // 0, 1 time bar (left, elapsed); 2, 3 tape (red, green)
-    QTimer *Timer1 = nullptr;                  // 100 ms: clipboard and point clock
+    std::array<LessonList *, 1> List_Ur{};    // 0 the plan as shown
+    std::array<PictureBox *, 1> Picture_Ur{}; // 0 picture of the selected point
+    std::array<QLabel *, 4> Label_U{}; // 0 "План", 1 over the tape, 2 over the bar, 3 "Тема"
+    std::array<QFrame *, 4> Shape_Lenta{}; // 0, 1 time bar (left, elapsed); 2, 3 tape (red, green)
+    QTimer *Timer1 = nullptr;              // 100 ms: clipboard and point clock
 
     // --- menus ---
     QAction *Izhod = nullptr;
@@ -57,6 +57,13 @@ public:
     void Picture_Ur_Click();
     void Izhod_Click();
     void Timer1_Timer();
+    void Sydyrv_pla_Click(int k);
+    void awtori_Click(int k);
+    void Form_MouseDown(Qt::MouseButton button, const QPoint &globalPosition);
+    void mnu_Fokus_Click();
+    void mnu_Cwqt_Click();
+    void mnu_Wyprosi_Click();
+    void StoreCurrentAppearance();
     void TickPointTimer();
 
     void CaptureLayout();
@@ -78,6 +85,9 @@ public:
 
     // The design caption, before start-up extends it.
     static QString designCaption();
+    // True once the configuration has been read and applied: the mode
+    // flags do not change after that.
+    bool flagsFixed() const { return m_flagsFixed; }
     // Stops the timer and closes the window at the end of the run.
     void stopForEnd();
 
@@ -87,12 +97,15 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    void connectMenus();
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showPicture(int imageIndex);
     void clearPicture();
     ContentStore &store();
 
     Lesson &m_lesson;
     bool m_closingForEnd = false;
+    bool m_flagsFixed = false;
 };
 
 } // namespace lesson

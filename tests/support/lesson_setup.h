@@ -1,0 +1,39 @@
+#pragma once
+
+#include "lesson_window/tezo.h"
+#include "support/scripted_platform.h"
+#include "tasks/tezo_n.h"
+
+#include <initializer_list>
+
+namespace lesson::test {
+
+// Switches mode flags on in both windows' tables, as a configuration would.
+inline void setFlags(LessonRun &r, std::initializer_list<int> flagsOn)
+{
+    Tezo *tezo = r.lesson->tezo();
+    Tezo_n *tasks = r.lesson->tezoN();
+    for (int k : flagsOn) {
+        tezo->ModeFlagTable.write(k, QStringLiteral("1"));
+        tasks->List_Un4.write(k, QStringLiteral("1"));
+    }
+}
+
+// Lists every task of the catalogue and opens the tasks window from the
+// lesson window, as the pupil does; the first task is then chosen.
+inline Tezo_n *openTasks(LessonRun &r, std::initializer_list<int> flagsOn = {})
+{
+    setFlags(r, flagsOn);
+    Tezo_n *tasks = r.lesson->tezoN();
+    tasks->mnu_All_zadachi_Click();
+    r.lesson->tezo()->mnu_Wyprosi_Click();
+    return tasks;
+}
+
+// Chooses task t (1-based) as a click in the task list would.
+inline void chooseTask(Tezo_n *tasks, int t)
+{
+    tasks->List_Un[1]->setListIndex(t - 1);
+}
+
+} // namespace lesson::test

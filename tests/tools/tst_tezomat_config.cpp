@@ -1,0 +1,406 @@
+#include "app/configuration_file.h"
+#include "app/mode_flags.h"
+#include "config_source.h"
+#include "content/lesson_loader.h"
+#include "tasks/text_scrambling.h"
+#include "tool_commands.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <array>
+
+using namespace lesson;
+using namespace tezomat_config;
+
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+ToolRun runWith(const QStringList &arguments, const QString &input = QString())
+{
+    QString inText = input;
+    QTextStream in(&inText, QIODevice::ReadOnly);
+    ToolRun run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.status = runTool(arguments, in, out, err);
+    out.flush();
+    err.flush();
+    return run;
+}
+
+// Level, hint time and total time of task t in the source below: every task differs.
+std::array<int, 3> taskOf(int t)
+{
+    return {1 + t % 3, 10 * t, 30 * t + 5};
+}
+const QList<int> kFlagsOn{1, 3, 16, 17, 25, 40};
+const QList<int> kFactors{5, 0, 8, 13, 1, 32767};
+
+// A source that sets every field the file has.
+QString fullSource()
+{
+    QString s = QStringLiteral("# за изпитване\n[урок]\nидентификатор = TAVN7\nверсия = 1.5\n"
+                               "дата = 20240229 ; високосна година\n\n[Режими]\n");
+    for (int k = 1; k <= 40; ++k)
+        s += QStringLiteral("%1 = %2   ; режим\n").arg(k).arg(kFlagsOn.contains(k) ? 1 : 0);
+    s += QStringLiteral("[задачи]\nзадачи_запазени = 20\nЗадачи предложени = 17\n");
+    for (int t = 1; t <= 17; ++t)
+        s += QStringLiteral("%1 = %2, %3,%4\n")
+                 .arg(t)
+                 .arg(taskOf(t)[0])
+                 .arg(taskOf(t)[1])
+                 .arg(taskOf(t)[2]);
+    s += QStringLiteral("40 = 3, 1, 2\n[точки]\n");
+    for (int k = 1; k <= kFactors.size(); ++k)
+        s += QStringLiteral("%1 = %2\n").arg(k).arg(kFactors.at(k - 1));
+    s += QStringLiteral("40 = 7\n[надписи]\n1 = режими\n2 = нива\n3 = Ёж №3\n5 = точки\n"
+                        "6 = абвгдежзийклмно\n");
+    return s;
+}
+
+// What fullSource must give, built field by field.
+ConfigFile fullSourceFile()
+{
+    ConfigFile f;
+    for (int k : kFlagsOn)
+        f.records[0].Values[k - 1] = 1;
+    f.records[0].Count = 20;
+    f.records[1].Count = 17;
+    f.records[2].Count = 150;
+    f.records[3].Count = 20240229;
+    for (int t = 1; t <= 17; ++t) {
+        for (int r = 1; r <= 3; ++r)
+            f.records[r].Values[t - 1] = qint16(taskOf(t)[r - 1]);
+    }
+    f.records[1].Values[39] = 3;
+    f.records[2].Values[39] = 1;
+    f.records[3].Values[39] = 2;
+    for (int k = 1; k <= kFactors.size(); ++k)
+        f.records[4].Values[k - 1] = qint16(kFactors.at(k - 1));
+    f.records[4].Values[39] = 7;
+    f.records[0].setLabel(QStringLiteral("режими"));
+    f.records[1].setLabel(QStringLiteral("нива"));
+    f.records[2].setLabel(QStringLiteral("Ёж №3"));
+    f.records[3].setLabel(QStringLiteral("TAVN7"));
+    f.records[4].setLabel(QStringLiteral("точки"));
+    f.records[5].setLabel(QStringLiteral("абвгдежзийклмно"));
+    return f;
+}
+
+QString replaced(const QString &source, const QString &from, const QString &to)
+{
+    Q_ASSERT(source.contains(from));
+    QString s = source;
+    return s.replace(from, to);
+}
+
+int lineOf(const QString &source, const QString &text)
+{
+    const QStringList lines = source.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        if (lines.at(i).startsWith(text))
+            return i + 1;
+    }
+    return 0;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeText(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestTezomatConfig : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void writeThenShowKeepsEveryField()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("урок.ini"));
+        const QString target = dir.filePath(QStringLiteral("TAVN7.UFG"));
+        QVERIFY(writeText(source, fullSource().toUtf8()));
+
+        const ToolRun write = runWith({QStringLiteral("write"), source, target});
+        QCOMPARE(write.status, 0);
+        QVERIFY(write.err.isEmpty());
+        const QByteArray bytes = fileBytes(target);
+        QCOMPARE(bytes.size(), 600);
+        QVERIFY(parseConfigurationRecords(bytes) == fullSourceFile());
+
+        const ToolRun show = runWith({QStringLiteral("show"), target});
+        QCOMPARE(show.status, 0);
+        QVERIFY2(show.err.isEmpty(), qPrintable(show.err));
+        auto shows = [&](const QString &pattern) {
+            const QRegularExpression re(pattern, QRegularExpression::MultilineOption);
+            return re.match(show.out).hasMatch();
+        };
+        QVERIFY(shows(QStringLiteral("^Урок.*„TAVN7“$")));
+        QVERIFY(shows(QStringLiteral("^Версия.*: 1\\.5 \\(записано 150")));
+        QVERIFY(shows(QStringLiteral("^Дата.*: 20240229$")));
+        QVERIFY(shows(QStringLiteral("^Запазени задачи.*: 20$")));
+        QVERIFY(shows(QStringLiteral("^Предложени задачи.*: 17$")));
+        for (int k = 1; k <= 40; ++k) {
+            const bool on = kFlagsOn.contains(k);
+            QVERIFY2(shows(QStringLiteral("^\\s*%1 =\\s+%2\\s+%3")
+                               .arg(k)
+                               .arg(on ? 1 : 0)
+                               .arg(on ? QStringLiteral("вкл") : QStringLiteral("изкл"))),
+                     qPrintable(QString::number(k)));
+        }
+        QVERIFY(shows(QStringLiteral("^\\s*1 =.*списъкът със задачите")));
+        for (int t = 1; t <= 17; ++t) {
+            QVERIFY2(shows(QStringLiteral("^\\s+%1\\s+%2\\s+%3\\s+%4\\s")
+                               .arg(t)
+                               .arg(taskOf(t)[0])
+                               .arg(taskOf(t)[1])
+                               .arg(taskOf(t)[2])),
+                     qPrintable(QString::number(t)));
+        }
+        QVERIFY(shows(QStringLiteral("^\\s+40\\s+3\\s+1\\s+2\\s.*след 1000 с, край след 2000 с")));
+        for (int k = 1; k <= kFactors.size(); ++k)
+            QVERIFY(shows(QStringLiteral("точка %1: %2$").arg(k).arg(kFactors.at(k - 1))));
+        QVERIFY(shows(QStringLiteral("точка 40: 7$")));
+        QVERIFY(shows(QStringLiteral("запис 1: „режими“")));
+        QVERIFY(shows(QStringLiteral("запис 2: „нива“")));
+        QVERIFY(shows(QStringLiteral("запис 3: „Ёж №3“")));
+        QVERIFY(shows(QStringLiteral("запис 4: „TAVN7“")));
+        QVERIFY(shows(QStringLiteral("запис 5: „точки“")));
+        QVERIFY(shows(QStringLiteral("запис 6: „абвгдежзийклмно“")));
+    }
+
+    void lessonReadsTheSampleAsItSays()
+    {
+        const QString samplePath = QFINDTESTDATA("../../config/TAVN7.ini");
+        QVERIFY(!samplePath.isEmpty());
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("TAVN7.UFG"));
+        QCOMPARE(runWith({QStringLiteral("write"), samplePath, target}).status, 0);
+
+        LoadResult loaded = loadLessonStore();
+        QVERIFY2(loaded.store.has_value(), qPrintable(loaded.error));
+        ContentStore store = *loaded.store;
+        const ItemList lessonLevels = store.Wremena[4];
+        const ConfigReadResult read = readConfiguration(fileBytes(target), store.lessonId());
+        QCOMPARE(read.messageCode, 0);
+        ItemList flags = designModeFlagTable();
+        ItemList flagCopy;
+        const ConfigApplied applied = applyConfiguration(*read.file, store, flags, flagCopy);
+
+        const QList<int> unused{2, 6, 27, 28, 29, 30, 32, 33, 34, 35, 36, 37, 38, 39, 40};
+        for (int k = 1; k <= 40; ++k) {
+            const int expected = unused.contains(k) || k == 31 ? 0 : 1;
+            QCOMPARE(modeFlagValue(flags, k), expected);
+            QCOMPARE(modeFlagValue(flagCopy, k), expected);
+        }
+        QCOMPARE(store.Uslowie_L[0].count(), 16);
+        QCOMPARE(applied.taskList.size(), 15);
+        QCOMPARE(applied.taskList.first(), store.Uslowie_L[0].read(1));
+        QCOMPARE(applied.allTasksCaption.value_or(QString()), QStringLiteral("+ 0 задачи"));
+        // The sample's levels are the lesson's own.
+        for (int t = 1; t <= 15; ++t) {
+            QCOMPARE(store.Wremena[4].read(t), lessonLevels.read(t));
+            const int unit = store.Wremena[4].read(t) == QStringLiteral("2") ? 10 : 1;
+            QVERIFY(unit * store.Wremena[1].read(t).toInt() >= 300);
+            QVERIFY(store.Wremena[0].read(t).toInt() < store.Wremena[1].read(t).toInt());
+        }
+        QCOMPARE(store.List_Ur[3].read(1), QStringLiteral("TAVN7"));
+        QCOMPARE(store.List_Ur[3].read(3), QStringLiteral(" 96"));
+        QCOMPARE(store.List_Ur[3].read(10), QStringLiteral(" 20091028"));
+        for (int k = 1; k <= 6; ++k) {
+            const double seconds = store.Wremena[2].read(k).toDouble();
+            QCOMPARE(seconds, 2 + store.Podtochki[k].size() * 5 / 100.0);
+            QVERIFY2(seconds >= 60 && seconds <= 600, qPrintable(store.Wremena[2].read(k)));
+        }
+    }
+
+    void versionForms_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("hundredths");
+        QTest::newRow("point") << "версия = 0.96" << 96;
+        QTest::newRow("one decimal") << "версия = 1.5" << 150;
+        QTest::newRow("whole") << "версия = 2" << 200;
+        QTest::newRow("hundredths") << "версия_стотни = 96" << 96;
+    }
+    void versionForms()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, hundredths);
+        const SourceResult parsed =
+            parseConfigSource(replaced(fullSource(), QStringLiteral("версия = 1.5"), line));
+        QVERIFY2(parsed.file.has_value(), qPrintable(parsed.errorText()));
+        QCOMPARE(parsed.file->records[2].Count, hundredths);
+    }
+
+    void sourceErrorsNameTheLine_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("words");
+
+        const QString base = fullSource();
+        auto row = [&](const char *name, const QString &from, const QString &to,
+                       const QString &words) {
+            const QString source = replaced(base, from, to);
+            QTest::newRow(name) << source
+                                << lineOf(source, to.trimmed().section(QLatin1Char('\n'), -1))
+                                << words;
+        };
+        row("unknown section", "[точки]", "[точка]", "непознат раздел");
+        row("line without equals sign", "3 = Ёж №3", "3 Ёж №3", "ключ = стойност");
+        row("flag other than 0 or 1", "2 = 0   ; режим", "2 = 2", "режим 2");
+        row("flag number 41", "40 = 1   ; режим", "41 = 1", "от 1 до 40");
+        row("flag given twice", "5 = 0   ; режим", "5 = 0\n5 = 1", "ред 12");
+        row("task with two numbers", "4 = 2, 40,125", "4 = 2, 40", "три числа");
+        row("level 0", "4 = 2, 40,125", "4 = 0, 40,125", "нивото на задача 4");
+        row("time beyond 16 bits", "4 = 2, 40,125", "4 = 2, 40,40000", "общото време");
+        row("hint after the end", "4 = 2, 40,125", "4 = 2, 400,125", "упътването на задача 4");
+        row("negative factor", "2 = 0\n", "2 = -1\n", "коефициентът на точка 2");
+        row("identifier of 16 characters", "идентификатор = TAVN7",
+            "идентификатор = TAVN7TAVN7TAVN7X", "15");
+        row("identifier outside the code page", "идентификатор = TAVN7", "идентификатор = TAVNü",
+            "ü");
+        row("three decimals in the version", "версия = 1.5", "версия = 0.965", "версията");
+        row("month 13", "дата = 20240229", "дата = 20091328", "ГГГГММДД");
+        row("label for record 4", "5 = точки", "4 = точки", "идентификатор");
+        row("unknown key", "дата = 20240229", "дата = 20240229\nавтор = аз", "автор");
+        row("key before any section", "# за изпитване", "режим = 1", "преди първия раздел");
+        // These name the line of the offered count.
+        QString s = replaced(base, "задачи_запазени = 20", "задачи_запазени = 16");
+        QTest::newRow("offered more than kept")
+            << s << lineOf(s, "Задачи предложени") << "запазва само 16";
+        s = replaced(base, "Задачи предложени = 17", "задачи_предложени = 18");
+        QTest::newRow("offered task without a line")
+            << s << lineOf(s, "задачи_предложени") << "задача 18";
+        s = replaced(base, "дата = 20240229 ; високосна година\n", "");
+        QTest::newRow("missing date") << s << 0 << "липсва датата";
+    }
+    void sourceErrorsNameTheLine()
+    {
+        QFETCH(QString, source);
+        QFETCH(int, line);
+        QFETCH(QString, words);
+        const SourceResult parsed = parseConfigSource(source);
+        QVERIFY(!parsed.file.has_value());
+        QVERIFY2(parsed.error.contains(words), qPrintable(parsed.error));
+        QCOMPARE(parsed.errorLine, line);
+        if (line > 0)
+            QVERIFY(parsed.errorText().startsWith(QStringLiteral("ред %1: ").arg(line)));
+    }
+
+    void badSourceWritesNothing()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("урок.ini"));
+        const QString target = dir.filePath(QStringLiteral("TAVN7.UFG"));
+        QVERIFY(writeText(target, QByteArrayLiteral("старо")));
+        QVERIFY(
+            writeText(source, replaced(fullSource(), "версия = 1.5", "версия = нова").toUtf8()));
+        ToolRun run = runWith({QStringLiteral("write"), source, target});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.startsWith(source + QStringLiteral(", ред 4: версията")),
+                 qPrintable(run.err));
+        QCOMPARE(fileBytes(target), QByteArrayLiteral("старо"));
+
+        QVERIFY(writeText(source, QByteArray("[урок]\nидентификатор = \xC0\xC1\n")));
+        run = runWith({QStringLiteral("write"), source, target});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("UTF-8")), qPrintable(run.err));
+
+        run = runWith({QStringLiteral("write"), dir.filePath(QStringLiteral("няма.ini")), target});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains(QStringLiteral("не може да бъде отворен")));
+    }
+
+    void unwritableTarget()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("урок.ini"));
+        QVERIFY(writeText(source, fullSource().toUtf8()));
+        ToolRun run = runWith(
+            {QStringLiteral("write"), source, dir.filePath(QStringLiteral("няма/TAVN7.UFG"))});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("не може да бъде записан")), qPrintable(run.err));
+    }
+
+    void showRefusesDamagedFiles()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("TAVN7.UFG"));
+        ConfigFile file = fullSourceFile();
+        QVERIFY(writeText(path, formatConfiguration(file).left(599)));
+        ToolRun run = runWith({QStringLiteral("show"), path});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("599 байта")), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
+
+        file.records[1].labelLength = 40;
+        QVERIFY(writeText(path, formatConfiguration(file)));
+        run = runWith({QStringLiteral("show"), path});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.out.contains(QStringLiteral("запис 2: (повреден: обявени са 40 знака)")));
+        QVERIFY2(run.err.contains(QStringLiteral("Запис 2")), qPrintable(run.err));
+
+        run = runWith({QStringLiteral("show"), dir.filePath(QStringLiteral("няма.UFG"))});
+        QCOMPARE(run.status, 1);
+        QVERIFY(!run.err.isEmpty());
+    }
+
+    void scrambleLinesForTheLesson()
+    {
+        const QStringList lines{QStringLiteral("Разделете x^3 - 6x^2 + 11x - 6 на x - 1."),
+                                QString(), QStringLiteral("Ёё №5 — „кавички“")};
+        const ToolRun scrambled =
+            runWith({QStringLiteral("scramble")}, lines.join(QLatin1Char('\n')) + '\n');
+        QCOMPARE(scrambled.status, 0);
+        QStringList stored = scrambled.out.split(QLatin1Char('\n'));
+        QCOMPARE(stored.takeLast(), QString());
+        QCOMPARE(stored.size(), lines.size());
+        for (int i = 0; i < lines.size(); ++i) {
+            QVERIFY(stored.at(i) != lines.at(i));
+            QCOMPARE(unscrambleText(stored.at(i)), lines.at(i));
+        }
+        const ToolRun back = runWith({QStringLiteral("unscramble")}, scrambled.out);
+        QCOMPARE(back.out, lines.join(QLatin1Char('\n')) + '\n');
+
+        const ToolRun foreign = runWith({QStringLiteral("scramble")}, QStringLiteral("а\nüб\n"));
+        QCOMPARE(foreign.status, 1);
+        QVERIFY2(foreign.err.startsWith(QStringLiteral("ред 2: знакът „ü“")),
+                 qPrintable(foreign.err));
+        QCOMPARE(unscrambleText(foreign.out.split(QLatin1Char('\n')).at(1)), QStringLiteral("?б"));
+    }
+
+    void usage()
+    {
+        for (const QStringList &args : {QStringList{}, QStringList{QStringLiteral("--help")}}) {
+            const ToolRun run = runWith(args);
+            QCOMPARE(run.status, 0);
+            QVERIFY(run.out.contains(QStringLiteral("Употреба")));
+        }
+        ToolRun run = runWith({QStringLiteral("запиши")});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.startsWith(QStringLiteral("Непозната команда „запиши“")));
+        run = runWith({QStringLiteral("write"), QStringLiteral("a.ini")});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains(QStringLiteral("грешен брой аргументи")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTezomatConfig)
+#include "tst_tezomat_config.moc"

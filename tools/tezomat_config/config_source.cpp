@@ -1,0 +1,624 @@
+#include "config_source.h"
+
+#include "content/code_page.h"
+#include "content/number_text.h"
+
+#include <QDate>
+#include <QHash>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <array>
+#include <limits>
+
+using lesson::ConfigFile;
+using lesson::ConfigRecord;
+using lesson::kConfigLabelCapacity;
+using lesson::kConfigValueCount;
+
+namespace tezomat_config {
+
+namespace {
+
+enum class Section { None, Lesson, Flags, Tasks, Points, Labels };
+
+constexpr qint64 kInt16Max = std::numeric_limits<qint16>::max();
+constexpr int kLevelMax = 9;
+
+QString quoted(const QString &text)
+{
+    return QStringLiteral("„%1“").arg(text);
+}
+
+QString normalisedKey(const QString &key)
+{
+    return key.simplified().toLower().replace(QLatin1Char(' '), QLatin1Char('_'));
+}
+
+// A whole number written with digits and an optional sign; nothing else.
+std::optional<qint64> wholeNumber(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[+-]?[0-9]{1,12}$"));
+    if (!pattern.match(text).hasMatch())
+        return std::nullopt;
+    return text.toLongLong();
+}
+
+// The hundredths of a number with at most two decimals ("0.96" -> 96).
+std::optional<qint64> hundredths(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]{1,8})(?:[.,]([0-9]{1,2}))?$"));
+    const QRegularExpressionMatch m = pattern.match(text);
+    if (!m.hasMatch())
+        return std::nullopt;
+    QString fraction = m.captured(2);
+    while (fraction.size() < 2)
+        fraction.append(QLatin1Char('0'));
+    return m.captured(1).toLongLong() * 100 + fraction.toLongLong();
+}
+
+// Hundredths as a decimal text without trailing zeros (96 -> "0.96", 150 -> "1.5").
+QString hundredthsText(qint64 value)
+{
+    const qint64 magnitude = value < 0 ? -value : value;
+    QString text = QString::number(magnitude / 100);
+    if (magnitude % 100 != 0) {
+        text += QStringLiteral(".%1").arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+        if (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+    }
+    return value < 0 ? QLatin1Char('-') + text : text;
+}
+
+class SourceParser {
+public:
+    SourceResult run(const QString &source);
+
+private:
+    bool fail(int line, const QString &message)
+    {
+        m_errorLine = line;
+        m_error = message;
+        return false;
+    }
+    bool parseLine(int line, const QString &text);
+    bool enterSection(int line, const QString &name);
+    bool assign(int line, const QString &key, const QString &value);
+    bool lessonKey(int line, const QString &key, const QString &value);
+    bool flagKey(int line, int k, const QString &value);
+    bool tasksKey(int line, const QString &key, const QString &value);
+    bool pointKey(int line, int k, const QString &value);
+    bool labelKey(int line, int r, const QString &value);
+    bool finish();
+
+    bool number(int line, const QString &text, qint64 lo, qint64 hi, const QString &what,
+                qint64 &out);
+    bool numberedKey(int line, const QString &key, int lo, int hi, const QString &what, int &out);
+    bool labelText(int line, const QString &text, const QString &what);
+    bool firstTime(int line, const QString &key);
+
+    ConfigFile m_file;
+    Section m_section = Section::None;
+    QHash<QString, int> m_seen; // section and key -> line
+    int m_identifierLine = 0;
+    int m_versionLine = 0;
+    int m_dateLine = 0;
+    int m_keptLine = 0;
+    int m_offeredLine = 0;
+    std::array<int, kConfigValueCount + 1> m_taskLine{};
+    int m_errorLine = 0;
+    QString m_error;
+};
+
+SourceResult SourceParser::run(const QString &source)
+{
+    QStringList lines = source.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.first().startsWith(QChar(0xFEFF)))
+        lines.first().remove(0, 1);
+    SourceResult result;
+    bool ok = true;
+    for (int i = 0; ok && i < lines.size(); ++i)
+        ok = parseLine(i + 1, lines.at(i));
+    if (ok)
+        ok = finish();
+    if (ok) {
+        result.file = m_file;
+    } else {
+        result.errorLine = m_errorLine;
+        result.error = m_error;
+    }
+    return result;
+}
+
+bool SourceParser::parseLine(int line, const QString &text)
+{
+    QString content = text;
+    for (qsizetype i = 0; i < content.size(); ++i) {
+        if (content.at(i) == QLatin1Char('#') || content.at(i) == QLatin1Char(';')) {
+            content.truncate(i);
+            break;
+        }
+    }
+    content = content.trimmed();
+    if (content.isEmpty())
+        return true;
+    if (content.startsWith(QLatin1Char('['))) {
+        if (!content.endsWith(QLatin1Char(']')))
+            return fail(line, QStringLiteral("името на раздел трябва да завършва с „]“"));
+        return enterSection(line, content.mid(1, content.size() - 2));
+    }
+    const qsizetype equals = content.indexOf(QLatin1Char('='));
+    if (equals < 0)
+        return fail(
+            line, QStringLiteral("очаква се „ключ = стойност“, а редът е %1").arg(quoted(content)));
+    const QString key = normalisedKey(content.left(equals));
+    if (key.isEmpty())
+        return fail(line, QStringLiteral("липсва ключ преди „=“"));
+    return assign(line, key, content.mid(equals + 1).trimmed());
+}
+
+bool SourceParser::enterSection(int line, const QString &name)
+{
+    const QString key = normalisedKey(name);
+    if (key == QStringLiteral("урок"))
+        m_section = Section::Lesson;
+    else if (key == QStringLiteral("режими"))
+        m_section = Section::Flags;
+    else if (key == QStringLiteral("задачи"))
+        m_section = Section::Tasks;
+    else if (key == QStringLiteral("точки"))
+        m_section = Section::Points;
+    else if (key == QStringLiteral("надписи"))
+        m_section = Section::Labels;
+    else
+        return fail(line, QStringLiteral("непознат раздел [%1]; разделите са [урок], [режими], "
+                                         "[задачи], [точки] и [надписи]")
+                              .arg(name.trimmed()));
+    return true;
+}
+
+bool SourceParser::firstTime(int line, const QString &key)
+{
+    const QString full = QString::number(int(m_section)) + QLatin1Char('/') + key;
+    const auto seen = m_seen.constFind(full);
+    if (seen != m_seen.cend())
+        return fail(line,
+                    QStringLiteral("%2 вече е зададено на ред %1").arg(*seen).arg(quoted(key)));
+    m_seen.insert(full, line);
+    return true;
+}
+
+bool SourceParser::number(int line, const QString &text, qint64 lo, qint64 hi, const QString &what,
+                          qint64 &out)
+{
+    const std::optional<qint64> value = wholeNumber(text);
+    if (!value || *value < lo || *value > hi) {
+        return fail(line, QStringLiteral("%1 трябва да е цяло число от %2 до %3, а е %4")
+                              .arg(what)
+                              .arg(lo)
+                              .arg(hi)
+                              .arg(quoted(text)));
+    }
+    out = *value;
+    return true;
+}
+
+bool SourceParser::numberedKey(int line, const QString &key, int lo, int hi, const QString &what,
+                               int &out)
+{
+    const std::optional<qint64> value = wholeNumber(key);
+    if (!value || *value < lo || *value > hi) {
+        return fail(line, QStringLiteral("непознат ключ %4: %1 се номерират от %2 до %3")
+                              .arg(what)
+                              .arg(lo)
+                              .arg(hi)
+                              .arg(quoted(key)));
+    }
+    out = int(*value);
+    return firstTime(line, QString::number(out));
+}
+
+bool SourceParser::labelText(int line, const QString &text, const QString &what)
+{
+    if (text.size() > kConfigLabelCapacity) {
+        return fail(line, QStringLiteral("%1 може да има най-много %2 знака, а %4 има %3")
+                              .arg(what)
+                              .arg(kConfigLabelCapacity)
+                              .arg(text.size())
+                              .arg(quoted(text)));
+    }
+    for (const QChar c : text) {
+        if (lesson::windows1251Code(c) < 0x20) {
+            return fail(line, QStringLiteral("%1 съдържа знака %2, който файлът с настройки не "
+                                             "може да запише (допустими са кирилица, латиница, "
+                                             "цифри и обичайните знаци)")
+                                  .arg(what, quoted(QString(c))));
+        }
+    }
+    return true;
+}
+
+bool SourceParser::assign(int line, const QString &key, const QString &value)
+{
+    switch (m_section) {
+    case Section::None:
+        return fail(line, QStringLiteral("ключът %1 стои преди първия раздел; започнете с [урок]")
+                              .arg(quoted(key)));
+    case Section::Lesson:
+        return lessonKey(line, key, value);
+    case Section::Flags: {
+        int k = 0;
+        return numberedKey(line, key, 1, kConfigValueCount, QStringLiteral("режимите"), k) &&
+               flagKey(line, k, value);
+    }
+    case Section::Tasks:
+        return tasksKey(line, key, value);
+    case Section::Points: {
+        int k = 0;
+        return numberedKey(line, key, 1, kConfigValueCount, QStringLiteral("точките"), k) &&
+               pointKey(line, k, value);
+    }
+    case Section::Labels: {
+        int r = 0;
+        return numberedKey(line, key, 1, lesson::kConfigRecordCount, QStringLiteral("записите"),
+                           r) &&
+               labelKey(line, r, value);
+    }
+    }
+    return false;
+}
+
+bool SourceParser::lessonKey(int line, const QString &key, const QString &value)
+{
+    if (key == QStringLiteral("идентификатор")) {
+        if (!firstTime(line, key))
+            return false;
+        if (value.isEmpty())
+            return fail(line, QStringLiteral("идентификаторът на урока не може да е празен"));
+        if (!labelText(line, value, QStringLiteral("идентификаторът на урока")))
+            return false;
+        m_file.records[3].setLabel(value);
+        m_identifierLine = line;
+        return true;
+    }
+    if (key == QStringLiteral("версия") || key == QStringLiteral("версия_стотни")) {
+        if (m_versionLine > 0) {
+            return fail(line, QStringLiteral("версията вече е зададена на ред %1 (използвайте "
+                                             "или „версия“, или „версия_стотни“)")
+                                  .arg(m_versionLine));
+        }
+        qint64 v = 0;
+        if (key == QStringLiteral("версия")) {
+            const std::optional<qint64> h = hundredths(value);
+            if (!h || *h > std::numeric_limits<qint32>::max()) {
+                return fail(line, QStringLiteral("версията трябва да е число с най-много две "
+                                                 "цифри след точката (например 0.96), а е %1")
+                                      .arg(quoted(value)));
+            }
+            v = *h;
+        } else if (!number(line, value, 0, std::numeric_limits<qint32>::max(),
+                           QStringLiteral("версията в стотни"), v)) {
+            return false;
+        }
+        m_file.records[2].Count = qint32(v);
+        m_versionLine = line;
+        return true;
+    }
+    if (key == QStringLiteral("дата")) {
+        if (!firstTime(line, key))
+            return false;
+        static const QRegularExpression pattern(QStringLiteral("^[0-9]{8}$"));
+        const bool digits = pattern.match(value).hasMatch();
+        const QDate date =
+            digits ? QDate(value.left(4).toInt(), value.mid(4, 2).toInt(), value.mid(6, 2).toInt())
+                   : QDate();
+        if (!date.isValid()) {
+            return fail(line, QStringLiteral("датата трябва да е във вида ГГГГММДД (например "
+                                             "20091028 за 28 октомври 2009), а е %1")
+                                  .arg(quoted(value)));
+        }
+        m_file.records[3].Count = value.toInt();
+        m_dateLine = line;
+        return true;
+    }
+    return fail(line, QStringLiteral("непознат ключ %1 в раздел [урок]; ключовете там са "
+                                     "идентификатор, версия (или версия_стотни) и дата")
+                          .arg(quoted(key)));
+}
+
+bool SourceParser::flagKey(int line, int k, const QString &value)
+{
+    if (value != QStringLiteral("0") && value != QStringLiteral("1")) {
+        return fail(line, QStringLiteral("режим %1 може да е само 0 (изключен) или 1 (включен), "
+                                         "а е %2")
+                              .arg(k)
+                              .arg(quoted(value)));
+    }
+    m_file.records[0].Values[k - 1] = qint16(value.toInt());
+    return true;
+}
+
+bool SourceParser::tasksKey(int line, const QString &key, const QString &value)
+{
+    if (key == QStringLiteral("задачи_запазени") || key == QStringLiteral("задачи_предложени")) {
+        const bool kept = key == QStringLiteral("задачи_запазени");
+        qint64 n = 0;
+        if (!firstTime(line, key) || !number(line, value, 0, kConfigValueCount,
+                                             kept ? QStringLiteral("броят на запазените задачи")
+                                                  : QStringLiteral("броят на предложените задачи"),
+                                             n))
+            return false;
+        m_file.records[kept ? 0 : 1].Count = qint32(n);
+        (kept ? m_keptLine : m_offeredLine) = line;
+        return true;
+    }
+    if (!wholeNumber(key)) {
+        return fail(line, QStringLiteral("непознат ключ %1 в раздел [задачи]; ключовете там са "
+                                         "задачи_запазени, задачи_предложени и номерата на "
+                                         "задачите")
+                              .arg(quoted(key)));
+    }
+    int t = 0;
+    if (!numberedKey(line, key, 1, kConfigValueCount, QStringLiteral("задачите"), t))
+        return false;
+    const QStringList parts = value.split(QLatin1Char(','));
+    if (parts.size() != 3) {
+        return fail(line, QStringLiteral("за задача %1 се очакват три числа, разделени със "
+                                         "запетаи: ниво, време за упътване, общо време")
+                              .arg(t));
+    }
+    qint64 level = 0;
+    qint64 hint = 0;
+    qint64 total = 0;
+    if (!number(line, parts.at(0).trimmed(), 1, kLevelMax,
+                QStringLiteral("нивото на задача %1").arg(t), level) ||
+        !number(line, parts.at(1).trimmed(), 0, kInt16Max,
+                QStringLiteral("времето за упътване на задача %1").arg(t), hint) ||
+        !number(line, parts.at(2).trimmed(), 0, kInt16Max,
+                QStringLiteral("общото време на задача %1").arg(t), total))
+        return false;
+    if (hint > total) {
+        return fail(line, QStringLiteral("упътването на задача %1 (%2) идва след края на времето "
+                                         "ѝ (%3); за урок без упътвания изключете режим 5")
+                              .arg(t)
+                              .arg(hint)
+                              .arg(total));
+    }
+    m_file.records[1].Values[t - 1] = qint16(level);
+    m_file.records[2].Values[t - 1] = qint16(hint);
+    m_file.records[3].Values[t - 1] = qint16(total);
+    m_taskLine[t] = line;
+    return true;
+}
+
+bool SourceParser::pointKey(int line, int k, const QString &value)
+{
+    qint64 factor = 0;
+    if (!number(line, value, 0, kInt16Max, QStringLiteral("коефициентът на точка %1").arg(k),
+                factor))
+        return false;
+    m_file.records[4].Values[k - 1] = qint16(factor);
+    return true;
+}
+
+bool SourceParser::labelKey(int line, int r, const QString &value)
+{
+    if (r == 4) {
+        return fail(line, QStringLiteral("надписът на запис 4 е идентификаторът на урока; "
+                                         "задайте го с „идентификатор = …“ в раздел [урок]"));
+    }
+    if (!labelText(line, value, QStringLiteral("надписът на запис %1").arg(r)))
+        return false;
+    m_file.records[r - 1].setLabel(value);
+    return true;
+}
+
+bool SourceParser::finish()
+{
+    if (m_identifierLine == 0)
+        return fail(0, QStringLiteral("липсва идентификаторът на урока: добавете "
+                                      "„идентификатор = …“ в раздел [урок]"));
+    if (m_versionLine == 0)
+        return fail(0, QStringLiteral("липсва версията: добавете „версия = …“ (например 0.96) "
+                                      "в раздел [урок]"));
+    if (m_dateLine == 0)
+        return fail(0, QStringLiteral("липсва датата: добавете „дата = ГГГГММДД“ в раздел [урок]"));
+    if (m_keptLine == 0)
+        return fail(0, QStringLiteral("липсва броят на запазените задачи: добавете "
+                                      "„задачи_запазени = …“ в раздел [задачи]"));
+    if (m_offeredLine == 0)
+        return fail(0, QStringLiteral("липсва броят на предложените задачи: добавете "
+                                      "„задачи_предложени = …“ в раздел [задачи]"));
+    const int kept = m_file.records[0].Count;
+    const int offered = m_file.records[1].Count;
+    if (offered > kept) {
+        return fail(m_offeredLine, QStringLiteral("предложени са %1 задачи, а урокът запазва "
+                                                  "само %2 (задачи_запазени на ред %3)")
+                                       .arg(offered)
+                                       .arg(kept)
+                                       .arg(m_keptLine));
+    }
+    for (int t = 1; t <= offered; ++t) {
+        if (m_taskLine[t] == 0) {
+            return fail(m_offeredLine, QStringLiteral("предложени са %1 задачи, а за задача %2 "
+                                                      "няма ред „%2 = ниво, упътване, общо "
+                                                      "време“ в раздел [задачи]")
+                                           .arg(offered)
+                                           .arg(t));
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+QString SourceResult::errorText() const
+{
+    return errorLine > 0 ? QStringLiteral("ред %1: %2").arg(errorLine).arg(error) : error;
+}
+
+SourceResult parseConfigSource(const QString &source)
+{
+    return SourceParser().run(source);
+}
+
+QString modeFlagMeaning(int k)
+{
+    switch (k) {
+    case 1:
+        return QStringLiteral("списъкът със задачите е достъпен");
+    case 3:
+        return QStringLiteral("часовникът на задачата се вижда");
+    case 4:
+        return QStringLiteral("речникът е достъпен");
+    case 5:
+        return QStringLiteral("по време на задачата идва упътване");
+    case 7:
+        return QStringLiteral("командата „Цвят/шрифт“ е достъпна");
+    case 8:
+        return QStringLiteral("списъкът с описанието на нивата е достъпен");
+    case 9:
+        return QStringLiteral("„Допълнителен материал“ е достъпен");
+    case 10:
+        return QStringLiteral("учебният материал (планът на урока) е достъпен");
+    case 11:
+        return QStringLiteral("„Запис само решение“ е достъпен");
+    case 12:
+        return QStringLiteral("въведените отговори се записват при изход");
+    case 13:
+        return QStringLiteral("лентата за времето на точката се вижда");
+    case 14:
+        return QStringLiteral("„Допълнително“ (още задачи) е достъпно от началото");
+    case 15:
+        return QStringLiteral("„Запис условие+решение“ се вижда");
+    case 16:
+        return QStringLiteral("„Задачи/Речник“ е достъпно от началото и след всяка точка");
+    case 17:
+        return QStringLiteral("планът се заключва, докато тече времето на точка");
+    case 18:
+        return QStringLiteral("повторно избрана точка продължава от оставащото време");
+    case 19:
+        return QStringLiteral("„Държавни образователни изисквания“, „Цел на урока“ и лентата "
+                              "на напредъка");
+    case 20:
+        return QStringLiteral("„Продължителност на урока“ и „Междупредметни връзки“");
+    case 21:
+        return QStringLiteral("„Цел на урока“ и „Вътрешно предметни връзки“");
+    case 22:
+        return QStringLiteral("„Междупредметни връзки“ и „Необходими пособия“");
+    case 23:
+        return QStringLiteral("„Вътрешно предметни връзки“ и „Ход на урока“");
+    case 24:
+        return QStringLiteral("командите „Фокус“ са достъпни");
+    case 25:
+        return QStringLiteral("по-трудна задача се отваря след потвърждение");
+    case 26:
+        return QStringLiteral("списъкът с типа на решенията е достъпен");
+    case 31:
+        return QStringLiteral("текстовете на задачите са записани кодирани");
+    default:
+        return QString();
+    }
+}
+
+QString describeConfiguration(const ConfigFile &file)
+{
+    const ConfigRecord &flags = file.records[0];
+    const ConfigRecord &levels = file.records[1];
+    const ConfigRecord &hints = file.records[2];
+    const ConfigRecord &totals = file.records[3];
+    const ConfigRecord &reading = file.records[4];
+    const ConfigRecord &unused = file.records[5];
+    QStringList out;
+
+    out << QStringLiteral("Урок (надпис на запис 4): %1")
+               .arg(quoted(lesson::DecodeRecordText(totals)));
+    out << QStringLiteral("Версия (запис 3): %1 (записано %2; в заглавието на урока: %3)")
+               .arg(hundredthsText(hints.Count))
+               .arg(hints.Count)
+               .arg(quoted(lesson::Str(hints.Count / 100.0)));
+    out << QStringLiteral("Дата (запис 4): %1").arg(totals.Count);
+    out << QStringLiteral("Запазени задачи (запис 1): %1").arg(flags.Count);
+    out << QStringLiteral("Предложени задачи (запис 2): %1").arg(levels.Count);
+
+    out << QString()
+        << QStringLiteral("Режими (запис 1; 1 = включен, всичко друго урокът "
+                          "чете като изключен):");
+    for (int k = 1; k <= kConfigValueCount; ++k) {
+        const qint16 v = flags.Values[k - 1];
+        const QString meaning = modeFlagMeaning(k);
+        out << QStringLiteral("  %1 = %2  %3  %4")
+                   .arg(k, 2)
+                   .arg(v, 2)
+                   .arg(v % 2 == 1 ? QStringLiteral("вкл. ") : QStringLiteral("изкл."))
+                   .arg(meaning.isEmpty() ? QStringLiteral("(урокът не го използва)") : meaning);
+    }
+
+    out << QString()
+        << QStringLiteral("Задачи (ниво: запис 2, упътване: запис 3, общо време: "
+                          "запис 4; ниво 1 брои секунди, ниво 2 — десетки "
+                          "секунди, по-високо — хиляди):");
+    int lastTask = std::clamp(levels.Count, 0, kConfigValueCount);
+    for (int t = 1; t <= kConfigValueCount; ++t) {
+        if (levels.Values[t - 1] || hints.Values[t - 1] || totals.Values[t - 1])
+            lastTask = std::max(lastTask, t);
+    }
+    out << QStringLiteral("  задача  ниво  упътване  общо време");
+    for (int t = 1; t <= lastTask; ++t) {
+        const int level = levels.Values[t - 1] % 10;
+        const int unit = level <= 1 ? 1 : level <= 2 ? 10 : 1000;
+        out << QStringLiteral("  %1  %2  %3  %4   (упътване след %5 с, край след %6 с)")
+                   .arg(t, 6)
+                   .arg(levels.Values[t - 1], 4)
+                   .arg(hints.Values[t - 1], 8)
+                   .arg(totals.Values[t - 1], 10)
+                   .arg(qint64(unit) * hints.Values[t - 1])
+                   .arg(qint64(unit) * totals.Values[t - 1]);
+    }
+    if (lastTask < kConfigValueCount) {
+        out << QStringLiteral("  задачи %1 до %2: ниво 0, упътване 0, общо време 0")
+                   .arg(lastTask + 1)
+                   .arg(kConfigValueCount);
+    }
+
+    out << QString()
+        << QStringLiteral("Коефициенти на четене (запис 5), в стотни от секундата "
+                          "на знак; точка с текст от N знака получава "
+                          "2 + N × коефициента / 100 секунди:");
+    int lastPoint = 0;
+    for (int k = 1; k <= kConfigValueCount; ++k) {
+        if (reading.Values[k - 1])
+            lastPoint = k;
+    }
+    for (int k = 1; k <= lastPoint; ++k)
+        out << QStringLiteral("  точка %1: %2").arg(k).arg(reading.Values[k - 1]);
+    if (lastPoint < kConfigValueCount)
+        out << QStringLiteral("  точки %1 до %2: 0").arg(lastPoint + 1).arg(kConfigValueCount);
+    out << QStringLiteral("Брой в запис 5 (урокът не го използва): %1").arg(reading.Count);
+
+    QStringList unusedValues;
+    for (int i = 0; i < kConfigValueCount; ++i) {
+        if (unused.Values[i])
+            unusedValues << QStringLiteral("%1: %2").arg(i + 1).arg(unused.Values[i]);
+    }
+    out << QStringLiteral("Запис 6 (урокът не го използва): стойности %1; брой %2")
+               .arg(unusedValues.isEmpty() ? QStringLiteral("всички 0")
+                                           : unusedValues.join(QStringLiteral(", ")))
+               .arg(unused.Count);
+
+    out << QString() << QStringLiteral("Надписи на записите:");
+    for (int r = 1; r <= lesson::kConfigRecordCount; ++r) {
+        const ConfigRecord &record = file.records[r - 1];
+        QString text;
+        if (record.labelLength > kConfigLabelCapacity)
+            text = QStringLiteral("(повреден: обявени са %1 знака)").arg(record.labelLength);
+        else if (record.labelLength == 0)
+            text = QStringLiteral("(празен)");
+        else
+            text = quoted(lesson::DecodeRecordText(record));
+        out << QStringLiteral("  запис %1: %2").arg(r).arg(text);
+    }
+    return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+} // namespace tezomat_config
