@@ -32,8 +32,11 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
+# The lesson starts with the sample configuration, in which every feature
+# is switched on (config/TAVN7.ini).
 run: build
 	mkdir -p $(BUILD)/run
+	$(BUILD)/tezomat-config write config/TAVN7.ini $(BUILD)/run/TAVN7.UFG
 	cd $(BUILD)/run && ../tezomat
 
 test: build

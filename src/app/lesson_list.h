@@ -23,14 +23,27 @@ public:
     void Clear() { clear(); }
     QStringList allItems() const;
 
+    // Lays the items out in this many columns, read row by row, with as
+    // many rows as the list's height holds whole.
+    void setColumns(int columns);
+
 Q_SIGNALS:
     void Click();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
+    // Rows share the height evenly, so that no row shows only in part.
+    void fitRows();
+
+    int m_columns = 1;
+    int m_bottomMargin = 0;
+    bool m_fitting = false;
     int m_rowAtPress = -1;
     bool m_changedByPress = false;
 };

@@ -1,5 +1,6 @@
 #include "lesson_window/tezo.h"
 
+#include "app/colours.h"
 #include "app/lesson.h"
 #include "app/mode_flags.h"
 #include "app/twips.h"
@@ -64,6 +65,8 @@ Tezo::Tezo(Lesson &lesson)
     buildControls();
     buildMenus();
     connectMenus();
+    // The inner area keeps its design size; the menu bar comes on top.
+    resize(centralWidget()->width(), centralWidget()->height() + menuBar()->sizeHint().height());
 }
 
 Tezo::~Tezo() = default;
@@ -156,8 +159,36 @@ void Tezo::buildControls()
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &Tezo::Timer1_Timer);
 
+    applyDesignLook();
     resizeInnerTwips(inner, kInnerSize);
-    resize(inner->size());
+}
+
+// The lesson window's own look until the pupil chooses another: a quiet
+// background, white fields, a monospace text so that tables and schemes in
+// the lesson stay aligned.
+void Tezo::applyDesignLook()
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(236, 233, 220));
+    setPalette(p);
+    centralWidget()->setAutoFillBackground(true);
+    for (QLabel *label : {Label_U[0], Label_U[3]}) {
+        setBackgroundColour(label, QColor(196, 212, 228));
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+    }
+    QFont topic(QStringLiteral("DejaVu Serif"));
+    topic.setPointSize(14);
+    topic.setBold(true);
+    Text_U[0]->setFont(topic);
+    QFont content(QStringLiteral("DejaVu Sans Mono"));
+    content.setPointSize(9);
+    Text_U[1]->setFont(content);
+    QFont plan(QStringLiteral("DejaVu Sans"));
+    plan.setPointSize(9);
+    List_Ur[0]->setFont(plan);
+    List_Ur[0]->setColumns(2);
 }
 
 void Tezo::buildMenus()

@@ -97,6 +97,7 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    void applyDesignLook();
     void connectMenus();
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showPicture(int imageIndex);

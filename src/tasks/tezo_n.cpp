@@ -1,6 +1,7 @@
 #include "tasks/tezo_n.h"
 
 #include "app/colours.h"
+#include "app/heading.h"
 #include "app/lesson.h"
 #include "app/mode_flags.h"
 #include "app/twips.h"
@@ -70,6 +71,7 @@ Tezo_n::Tezo_n(Lesson &lesson)
     List_Un3 = ItemList(QStringList(98, QString()));
     buildControls();
     buildMenus();
+    resize(centralWidget()->width(), centralWidget()->height() + menuBar()->sizeHint().height());
 }
 
 Tezo_n::~Tezo_n() = default;
@@ -135,8 +137,44 @@ void Tezo_n::buildControls()
     Timer_n->setInterval(100);
     connect(Timer_n, &QTimer::timeout, this, &Tezo_n::Timer_n_Timer);
 
+    const QString headings[] = {QStringLiteral("Вашият отговор"), QStringLiteral("Определение"),
+                                QStringLiteral("Условие"), QStringLiteral("Решение на автора"),
+                                QStringLiteral("Указание")};
+    for (int i = 0; i < 5; ++i)
+        new Heading(headings[i], Text_Un[std::size_t(i)]);
+    new Heading(QStringLiteral("Задачи"), List_Un[1]);
+    new Heading(QStringLiteral("Речник"), List_Un[0]);
+    new Heading(QStringLiteral("Илюстрация"), Picture_Un[0]);
+    new Heading(QStringLiteral("Остава"), Chasownik_Label[0]);
+    applyDesignLook();
     resizeInnerTwips(inner, kInnerSize);
-    resize(inner->size());
+}
+
+// The window's own look: monospace panes, so that the worked schemes stay
+// aligned, with light text on the panes' colours; a large clock.
+void Tezo_n::applyDesignLook()
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(226, 230, 222));
+    setPalette(p);
+    centralWidget()->setAutoFillBackground(true);
+    QFont panes(QStringLiteral("DejaVu Sans Mono"));
+    panes.setPointSize(9);
+    for (LessonText *pane : Text_Un) {
+        pane->setFont(panes);
+        setTextColour(pane, QColor(255, 255, 255));
+    }
+    QFont lists(QStringLiteral("DejaVu Sans"));
+    lists.setPointSize(9);
+    for (LessonList *list : List_Un)
+        list->setFont(lists);
+    List_Un[1]->setColumns(2);
+    QFont clock(QStringLiteral("DejaVu Sans"));
+    clock.setPointSize(20);
+    clock.setBold(true);
+    Chasownik_Label[0]->setFont(clock);
+    Chasownik_Label[0]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setBackgroundColour(Chasownik_Label[0], QColor(255, 255, 255));
 }
 
 void Tezo_n::buildMenus()

@@ -93,6 +93,7 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    void applyDesignLook();
     ContentStore &store();
     int selectedTask() const { return List_Un[1]->ListIndex() + 1; }
     // Puts the task list's selection on a position without raising its

@@ -231,6 +231,19 @@ private Q_SLOTS:
         QTest::mouseClick(plan->viewport(), Qt::LeftButton, {}, second.center());
         QCOMPARE(tezo->run.PointTime[2], qint16(12));
     }
+
+    void focusAloneChoosesNothing()
+    {
+        LessonRun r;
+        r.lesson->start();
+        Tezo *tezo = startWithFlags(r, {10, 17});
+        QVERIFY(QTest::qWaitForWindowExposed(tezo));
+        tezo->activateWindow();
+        tezo->List_Ur[0]->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        QCOMPARE(tezo->List_Ur[0]->ListIndex(), -1);
+        QCOMPARE(tezo->run.PointTime[0], qint16(0));
+    }
 };
 
 QTEST_MAIN(TestPlan)

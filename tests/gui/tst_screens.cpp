@@ -1,0 +1,122 @@
+#include "content/number_text.h"
+#include "lesson_window/tezo_glos.h"
+#include "lesson_window/tezo_gra.h"
+#include "lesson_window/tezo_zad.h"
+#include "support/configuration.h"
+#include "support/lesson_setup.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTest>
+
+using namespace lesson;
+using namespace lesson::test;
+
+namespace {
+
+// With LESSON_SCREENSHOTS set to a folder, every window looked at here is
+// also saved there as a picture, for a person to look at.
+void keep(QWidget *window, const QString &name)
+{
+    const QString folder = qEnvironmentVariable("LESSON_SCREENSHOTS");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+// Every caption of a label and of a menu bar entry fits its place.
+void verifyNothingClipped(QWidget *window)
+{
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (!label->isVisible() || label->text().isEmpty())
+            continue;
+        const QSize need = label->fontMetrics().size(0, label->text());
+        QVERIFY2(need.width() <= label->contentsRect().width() &&
+                     need.height() <= label->contentsRect().height(),
+                 qPrintable(label->objectName() + QStringLiteral(": ") + label->text()));
+    }
+    if (auto *main = qobject_cast<QMainWindow *>(window)) {
+        QMenuBar *bar = main->menuBar();
+        for (QAction *action : bar->actions()) {
+            const QRect place = bar->actionGeometry(action);
+            QVERIFY2(place.isValid() && bar->rect().contains(place), qPrintable(action->text()));
+        }
+    }
+}
+
+LessonRun *startConfigured(std::unique_ptr<LessonRun> &holder)
+{
+    holder = std::make_unique<LessonRun>();
+    ConfigFile file = lessonConfiguration();
+    for (int k = 1; k <= 40; ++k)
+        setFlag(file, k, k == 31 ? 0 : 1);
+    for (int t = 0; t < 15; ++t) {
+        file.records[1].Values[std::size_t(t)] =
+            qint16(Val(lessonContent().Wremena[4].read(t + 1)));
+        file.records[2].Values[std::size_t(t)] = 120;
+        file.records[3].Values[std::size_t(t)] = 300;
+    }
+    writeConfiguration(*holder, file);
+    holder->lesson->start();
+    return holder.get();
+}
+
+} // namespace
+
+class TestScreens : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void lessonWindow()
+    {
+        std::unique_ptr<LessonRun> holder;
+        LessonRun *r = startConfigured(holder);
+        Tezo *tezo = r->lesson->tezo();
+        QVERIFY(QTest::qWaitForWindowExposed(tezo));
+        verifyNothingClipped(tezo);
+        keep(tezo, QStringLiteral("01-lesson-start"));
+        tezo->List_Ur[0]->setListIndex(1);
+        QVERIFY(!tezo->Picture_Ur[0]->picture().isEmpty());
+        verifyNothingClipped(tezo);
+        keep(tezo, QStringLiteral("02-lesson-point-2"));
+        for (int k = 1; k <= 6; ++k) {
+            tezo->List_Ur[0]->setListIndex(k - 1);
+            keep(tezo, QStringLiteral("03-point-%1").arg(k));
+        }
+        tezo->Picture_Ur_Click();
+        keep(r->lesson->tezoGra(), QStringLiteral("04-full-size"));
+        tezo->awtori_Click(1);
+        keep(tezo, QStringLiteral("05-sponsor"));
+    }
+
+    void tasksWindow()
+    {
+        std::unique_ptr<LessonRun> holder;
+        LessonRun *r = startConfigured(holder);
+        Tezo *tezo = r->lesson->tezo();
+        tezo->mnu_Wyprosi_Click();
+        Tezo_n *tasks = r->lesson->tezoN();
+        QVERIFY(QTest::qWaitForWindowExposed(tasks));
+        tasks->List_Un[0]->setListIndex(4);
+        tasks->Text_Un[0]->setText(QStringLiteral("(x-1)*(x+2)*(x-3)*(x+4)"));
+        for (int i = 0; i < 50; ++i)
+            tasks->Timer_n_Timer();
+        verifyNothingClipped(tasks);
+        keep(tasks, QStringLiteral("06-tasks"));
+        tasks->TaskTimeUp();
+        tasks->Timer_n_Timer();
+        keep(tasks, QStringLiteral("07-tasks-solution"));
+        tasks->Text_Un_GotFocus(2);
+        tasks->mnu_Pylen_Ekran_Click();
+        Tezo_Zad *zad = r->lesson->tezoZad();
+        QVERIFY(QTest::qWaitForWindowExposed(zad));
+        keep(zad, QStringLiteral("08-enlarged"));
+        tasks->mnu_Tip_Wid_Click();
+        QVERIFY(QTest::qWaitForWindowExposed(r->lesson->tezoGlos()));
+        keep(r->lesson->tezoGlos(), QStringLiteral("09-type-and-level"));
+    }
+};
+
+QTEST_MAIN(TestScreens)
+#include "tst_screens.moc"
