@@ -25,8 +25,12 @@ void LessonList::setListIndex(int index)
 {
     if (index < -1 || index >= count())
         index = -1;
-    if (index == currentRow())
+    if (index == currentRow()) {
+        // Choosing again what is chosen is still a choice.
+        if (index >= 0)
+            Q_EMIT Click();
         return;
+    }
     setCurrentRow(index);
     if (index < 0)
         clearSelection();

@@ -6,9 +6,9 @@ namespace lesson {
 
 // A list box whose selection event (Click) is raised by a pupil's click,
 // also on the item already selected, by keyboard moves, and when the program
-// sets the selection with setListIndex: every caller goes through the same
-// handler. Setting the selection to the position already selected raises
-// nothing.
+// sets the selection with setListIndex, also to the position already
+// selected: every caller goes through the same handler. Clearing the
+// selection raises nothing.
 class LessonList : public QListWidget {
     Q_OBJECT
 public:

@@ -5,13 +5,13 @@ namespace lesson {
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 
-MessageSpec yesNoQuestion(const QString &text)
+MessageSpec yesNo(const QString &text, MessageSpec::Icon icon)
 {
     MessageSpec m;
     m.title = messageTitle();
     m.text = text;
     m.buttons = MessageSpec::Buttons::YesNo;
-    m.icon = MessageSpec::Icon::Question;
+    m.icon = icon;
     m.defaultButton = MessageSpec::DefaultButton::No;
     return m;
 }
@@ -50,7 +50,8 @@ MessageSpec lessonWindowMessage(int code)
             QStringLiteral("Моля, копирайте изпълнимия и коректния конфигурационен файл") + kCrLf +
             QStringLiteral("в основната директория на урока "));
     case 2:
-        return yesNoQuestion(QStringLiteral("Желаете ли изход от урока?"));
+        // The exit question comes without an icon.
+        return yesNo(QStringLiteral("Желаете ли изход от урока?"), MessageSpec::Icon::None);
     case 3:
         return critical(QStringLiteral("3") + kCrLf +
                         QStringLiteral("Използваният конфигурационния файл е некоректен!") + kCrLf +
@@ -65,10 +66,12 @@ MessageSpec tasksWindowMessage(int code)
 {
     switch (code) {
     case 2:
-        return yesNoQuestion(QStringLiteral("Да премина ли към друга задача?"));
+        return yesNo(QStringLiteral("Да премина ли към друга задача?"),
+                     MessageSpec::Icon::Question);
     case 3:
-        return yesNoQuestion(QStringLiteral("Задачата е с повишена трудност! ") + kCrLf +
-                             QStringLiteral("Смятате ли, че ще се справите?"));
+        return yesNo(QStringLiteral("Задачата е с повишена трудност! ") + kCrLf +
+                         QStringLiteral("Смятате ли, че ще се справите?"),
+                     MessageSpec::Icon::Question);
     default:
         return unknown(code);
     }

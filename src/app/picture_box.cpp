@@ -38,7 +38,7 @@ void PictureBox::paintEvent(QPaintEvent *)
 
 void PictureBox::mousePressEvent(QMouseEvent *event)
 {
-    QWidget::mousePressEvent(event);
+    event->accept();
     Q_EMIT Click();
 }
 

@@ -22,7 +22,7 @@ void Tezo::ApplyModeFlags()
     FillDictionaryList();
     Tezo_n *tasks = m_lesson.tezoN();
     if (ModeFlag(4) >= 1) {
-        tasks->List_Un[0]->setListIndex(int(Val(s.List_Ur[1].read(1))));
+        tasks->List_Un[0]->setListIndex(toInt16(Val(s.List_Ur[1].read(1))));
     } else {
         tasks->List_Un[0]->setEnabled(false);
         tasks->Text_Un[1]->setText(QStringLiteral("Достъпът до речника е забранен!"));

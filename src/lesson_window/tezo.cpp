@@ -396,13 +396,16 @@ void Tezo::Picture_Ur_Click()
     m_lesson.zoomPicture(*source, twipsGeometry(Picture_Ur[0]).size());
 }
 
-// A press on the window's background, outside every control.
+// A press on the window's background, outside every control: presses that
+// a control leaves alone travel up to the background too, and are not ours.
 bool Tezo::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == centralWidget() && event->type() == QEvent::MouseButtonPress) {
         const auto *press = static_cast<QMouseEvent *>(event);
-        Form_MouseDown(press->button(), press->globalPosition().toPoint());
-        return true;
+        if (!centralWidget()->childAt(press->position().toPoint())) {
+            Form_MouseDown(press->button(), press->globalPosition().toPoint());
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -66,7 +66,7 @@ void Tezo::mnu_Fokus_Click()
     s.Text_U[2] = Text_U[1]->Text();
     Tezo_Zad *zad = m_lesson.tezoZad();
     zad->showText(s.Text_U[2]);
-    zad->List_font->setListIndex(int(Val(s.List_Ur[1].read(5))));
+    zad->List_font->setListIndex(toInt16(Val(s.List_Ur[1].read(5))));
     zad->show();
     zad->raise();
 }

@@ -391,7 +391,7 @@ void Tezo_n::mnu_IzhodN_Click()
     Tezo *tezo = m_lesson.tezo();
     tezo->Timer1->start();
     tezo->show();
-    s.List_Ur[1].write(3, QString::number(RemainingTime));
+    s.List_Ur[1].write(3, QString::number(RemainingTime, 'g', 12));
     hide();
 }
 
@@ -401,7 +401,7 @@ void Tezo_n::mnu_Pylen_Ekran_Click()
     Tezo_Zad *zad = m_lesson.tezoZad();
     Text_Un5 = Text_Un[FocusedPane]->Text();
     zad->showText(Text_Un5, FocusedPane == 0 ? Text_Un[0] : nullptr);
-    zad->List_font->setListIndex(int(Val(s.List_Ur[1].read(5))));
+    zad->List_font->setListIndex(toInt16(Val(s.List_Ur[1].read(5))));
     zad->show();
     zad->raise();
 }
@@ -472,7 +472,7 @@ void Tezo_n::Timer_n_Timer()
         RemainingTime = tick.remaining;
         Chasownik_Label[0]->setText(QString::number(tick.shownSeconds));
         SetTaskTime(2);
-        Text_Un5 = QString::number(tick.elapsed);
+        Text_Un5 = QString::number(tick.elapsed, 'g', 12);
         if (tick.hintDue) {
             ShowHint();
             // From now on the hint is due at once.

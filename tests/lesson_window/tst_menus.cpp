@@ -111,6 +111,16 @@ private Q_SLOTS:
         QVERIFY(tezo->mnu_Sydyrv_plan->isVisible());
         QCOMPARE(r.platform.clipboardClears, clears + 1);
         tezo->mnu_Sydyrv_plan->hide();
+
+        // A right click on a control is the control's own: the "Тема" label
+        // keeps it, the picture box opens its picture at full size.
+        QTest::mouseClick(tezo->Label_U[3], Qt::RightButton);
+        QVERIFY(!tezo->mnu_Sydyrv_plan->isVisible());
+        tezo->awtori_Click(1);
+        QTest::mouseClick(tezo->Picture_Ur[0], Qt::RightButton);
+        QVERIFY(r.lesson->hasTezoGra() && r.lesson->tezoGra()->isVisible());
+        QVERIFY(!tezo->mnu_Sydyrv_plan->isVisible());
+        QCOMPARE(r.platform.clipboardClears, clears + 1);
     }
 
     void colourCommandStoresTheAppearance()
@@ -286,6 +296,20 @@ private Q_SLOTS:
         const ContentStore &s = r.lesson->store();
         QCOMPARE(s.Wremena[3].read(22), QStringLiteral("Сложност  за задача 23"));
         QCOMPARE(s.Wremena[5].read(22), QStringLiteral(" за задача 23"));
+    }
+
+    void typeLineOfTheChosenTaskShowsItAgain()
+    {
+        LessonRun r;
+        Tezo_n *tasks = openTasks(r);
+        tasks->Text_Un[2]->clear();
+        tasks->mnu_Tip_Wid_Click();
+        r.platform.asked.clear();
+        r.lesson->tezoGlos()->Wremena[3]->setListIndex(0);
+        QCOMPARE(r.lesson->tezoGlos(), nullptr);
+        QVERIFY(r.platform.asked.isEmpty());
+        QVERIFY(tasks->Text_Un[2]->Text().contains(r.lesson->store().Uslowie_L[1].read(3)));
+        QCOMPARE(r.lesson->store().List_Ur[1].read(2), QStringLiteral("1"));
     }
 
     void closingTheTypeWindowChoosesNothing()

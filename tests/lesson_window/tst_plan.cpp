@@ -171,7 +171,10 @@ private Q_SLOTS:
         LessonRun r(store);
         Tezo *tezo = startWithFlags(r, {10, 17});
 
-        // An empty box does nothing.
+        // An empty box does nothing, at start and after "1. Полиноми".
+        tezo->Picture_Ur_Click();
+        QVERIFY(!r.lesson->hasTezoGra());
+        tezo->List_Ur[0]->setListIndex(0);
         tezo->Picture_Ur_Click();
         QVERIFY(!r.lesson->hasTezoGra());
 

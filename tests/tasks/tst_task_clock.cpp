@@ -134,6 +134,46 @@ private Q_SLOTS:
         QVERIFY(tasks->Chasownik_Label[0]->text().isEmpty());
     }
 
+    void noHintAtAllWhenTheSolutionComes()
+    {
+        ContentStore store = lessonContent();
+        store.Wremena[1].write(1, QStringLiteral("2"));
+        LessonRun r(store);
+        Tezo_n *tasks = openTasks(r, {3});
+        QVERIFY(ticksUntilLocked(tasks, 30) > 0);
+        QVERIFY(!tasks->Text_Un[3]->Text().isEmpty());
+        for (int i = 0; i < 5; ++i)
+            tasks->Timer_n_Timer();
+        QVERIFY(tasks->Text_Un[4]->Text().isEmpty());
+    }
+
+    void everyTickEmptiesTheClipboard()
+    {
+        LessonRun r;
+        Tezo_n *tasks = openTasks(r);
+        const auto tickEmpties = [&] {
+            const int before = r.platform.clipboardClears;
+            tasks->Timer_n_Timer();
+            return r.platform.clipboardClears == before + 1;
+        };
+        QVERIFY(tickEmpties()); // running
+        tasks->Text_Un[0]->setLocked(true);
+        QVERIFY(tickEmpties()); // locked: the solution comes
+        QVERIFY(!tasks->Text_Un[3]->Text().isEmpty());
+        QVERIFY(tickEmpties()); // nothing left to do
+        tasks->List_Un[1]->setListIndex(-1);
+        QVERIFY(tickEmpties()); // no task chosen
+    }
+
+    void elapsedTimeIsKept()
+    {
+        LessonRun r;
+        Tezo_n *tasks = openTasks(r);
+        for (int i = 0; i < 15; ++i)
+            tasks->Timer_n_Timer();
+        QCOMPARE(tasks->Text_Un5, QStringLiteral("1.5"));
+    }
+
     void everyTaskShowsItsSolution()
     {
         ContentStore store = lessonContent();

@@ -1,4 +1,5 @@
 #include "app/colours.h"
+#include "app/messages.h"
 #include "lesson_window/tezo_glos.h"
 #include "lesson_window/tezo_gra.h"
 #include "lesson_window/tezo_zad.h"
@@ -137,10 +138,28 @@ private Q_SLOTS:
         QCOMPARE(tasks->CurrentTask, qint16(3));
         QCOMPARE(tasks->Text_Un[0]->Text(), QStringLiteral("отговор 3"));
 
-        // Choosing the task already chosen asks nothing.
+        // Choosing the task already chosen asks nothing and shows it again.
         r.platform.asked.clear();
-        tasks->List_Un_Click(1);
+        tasks->Text_Un[2]->clear();
+        chooseTask(tasks, 3);
         QVERIFY(r.platform.asked.isEmpty());
+        QVERIFY(tasks->Text_Un[2]->Text().contains(r.lesson->store().Uslowie_L[3].read(3)));
+        QCOMPARE(tasks->Text_Un[0]->Text(), QStringLiteral("отговор 3"));
+    }
+
+    void noToChangingAHardTaskAsksAboutItsDifficultyAgain()
+    {
+        LessonRun r;
+        Tezo_n *tasks = openTasks(r, {25});
+        r.platform.answers = {true, true}; // to task 6 (level 2)
+        chooseTask(tasks, 6);
+        r.platform.asked.clear();
+        r.platform.answers = {false, true}; // stay; "will you manage?" yes
+        chooseTask(tasks, 2);
+        QCOMPARE(r.platform.asked.size(), 2);
+        QCOMPARE(r.platform.asked.at(1).text, tasksWindowMessage(3).text);
+        QCOMPARE(tasks->CurrentTask, qint16(6));
+        QCOMPARE(tasks->List_Un[1]->ListIndex(), 5);
     }
 
     void answersSurviveSwitchingAndHiding()
