@@ -26,42 +26,40 @@ Lesson::~Lesson()
     delete m_tezoGlos;
 }
 
+namespace {
+
+// Creates a window on first use, hidden, and runs its load handler then.
 // The pointer is stored before the load handler runs, so that a handler that
 // reaches back to its own window finds it instead of creating a second one.
+template <typename Window> Window *onFirstUse(std::unique_ptr<Window> &window, Lesson &lesson)
+{
+    if (!window) {
+        window = std::make_unique<Window>(lesson);
+        window->Form_Load();
+    }
+    return window.get();
+}
+
+} // namespace
+
 Tezo *Lesson::tezo()
 {
-    if (!m_tezo) {
-        m_tezo = std::make_unique<Tezo>(*this);
-        m_tezo->Form_Load();
-    }
-    return m_tezo.get();
+    return onFirstUse(m_tezo, *this);
 }
 
 Tezo_n *Lesson::tezoN()
 {
-    if (!m_tezoN) {
-        m_tezoN = std::make_unique<Tezo_n>(*this);
-        m_tezoN->Form_Load();
-    }
-    return m_tezoN.get();
+    return onFirstUse(m_tezoN, *this);
 }
 
 Tezo_Gra *Lesson::tezoGra()
 {
-    if (!m_tezoGra) {
-        m_tezoGra = std::make_unique<Tezo_Gra>(*this);
-        m_tezoGra->Form_Load();
-    }
-    return m_tezoGra.get();
+    return onFirstUse(m_tezoGra, *this);
 }
 
 Tezo_Zad *Lesson::tezoZad()
 {
-    if (!m_tezoZad) {
-        m_tezoZad = std::make_unique<Tezo_Zad>(*this);
-        m_tezoZad->Form_Load();
-    }
-    return m_tezoZad.get();
+    return onFirstUse(m_tezoZad, *this);
 }
 
 Tezo_Glos *Lesson::openTezoGlos()

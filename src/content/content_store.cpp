@@ -4,6 +4,14 @@ namespace lesson {
 
 namespace {
 
+// Names and index ranges of the store's elements.
+struct ElementRange {
+    const char *name;
+    ElementKind kind;
+    int first;
+    int last;
+};
+
 constexpr ElementRange kElements[] = {
     {"Plan_Tezo", ElementKind::List, 0, 0},    {"Podtochki", ElementKind::Text, 0, 23},
     {"Dopyln_M", ElementKind::Text, 0, 9},     {"Uslowie_L", ElementKind::List, 0, 35},
@@ -30,11 +38,6 @@ template <typename T, std::size_t N> T *at(std::array<T, N> &a, int index)
 }
 
 } // namespace
-
-std::span<const ElementRange> contentElements()
-{
-    return kElements;
-}
 
 ItemList *listElement(ContentStore &s, const QString &name, int index)
 {

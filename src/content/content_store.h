@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <array>
-#include <span>
 
 namespace lesson {
 
@@ -56,17 +55,8 @@ struct ContentStore {
     QString lessonId() const { return Spi_GR[2].read(0); }
 };
 
-// Names and ranges of the store's elements, for the loader and for tests.
+// The kinds of element the store holds.
 enum class ElementKind { List, Text, Picture };
-
-struct ElementRange {
-    const char *name;
-    ElementKind kind;
-    int first;
-    int last;
-};
-
-std::span<const ElementRange> contentElements();
 
 // Addresses an element of the store by name; nullptr when the name or the
 // index is not part of the store.

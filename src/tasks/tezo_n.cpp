@@ -224,13 +224,10 @@ void Tezo_n::Form_Load()
     // configuration, before this window's copy of the flags is written.
     if (m_lesson.tezo()->flagsFixed())
         applyLoadFlags();
-    else
-        m_loadFlagsPending = true;
 }
 
 void Tezo_n::applyLoadFlags()
 {
-    m_loadFlagsPending = false;
     if (ModeFlag(15) < 1)
         mnu_ZapReshen[1]->setEnabled(false);
 }

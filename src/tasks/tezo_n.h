@@ -103,7 +103,6 @@ private:
     Lesson &m_lesson;
     QMenu *m_saveMenu = nullptr;
     bool m_closingForEnd = false;
-    bool m_loadFlagsPending = false;
     // The task whose total time the clock holds (0 before the first).
     int m_clockTask = 0;
 };
