@@ -4,10 +4,10 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_startup [rounds]
 
-#include "app/configuration_file.h"
-#include "app/lesson.h"
-#include "content/lesson_loader.h"
-#include "lesson_window/tezo.h"
+#include "core/configuration/configuration_file.h"
+#include "core/content/lesson_loader.h"
+#include "gui/lesson.h"
+#include "gui/lesson_window/tezo.h"
 
 #include <QApplication>
 #include <QDir>

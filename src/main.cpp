@@ -1,6 +1,6 @@
-#include "app/lesson.h"
-#include "app/qt_platform.h"
-#include "content/lesson_loader.h"
+#include "core/content/lesson_loader.h"
+#include "gui/lesson.h"
+#include "gui/qt_platform.h"
 
 #include <QApplication>
 #include <QMessageBox>

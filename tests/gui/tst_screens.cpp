@@ -1,7 +1,7 @@
-#include "content/number_text.h"
-#include "lesson_window/tezo_glos.h"
-#include "lesson_window/tezo_gra.h"
-#include "lesson_window/tezo_zad.h"
+#include "core/content/number_text.h"
+#include "gui/small_windows/tezo_glos.h"
+#include "gui/small_windows/tezo_gra.h"
+#include "gui/small_windows/tezo_zad.h"
 #include "support/configuration.h"
 #include "support/lesson_setup.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/configuration_file.h"
+#include "core/configuration/configuration_file.h"
 #include "support/scripted_platform.h"
 
 #include <QFile>

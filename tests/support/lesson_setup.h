@@ -1,8 +1,8 @@
 #pragma once
 
-#include "lesson_window/tezo.h"
+#include "gui/lesson_window/tezo.h"
+#include "gui/tasks_window/tezo_n.h"
 #include "support/scripted_platform.h"
-#include "tasks/tezo_n.h"
 
 #include <initializer_list>
 

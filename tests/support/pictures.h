@@ -1,6 +1,6 @@
 #pragma once
 
-#include "content/picture_slot.h"
+#include "core/content/picture_slot.h"
 
 #include <QBuffer>
 #include <QImage>

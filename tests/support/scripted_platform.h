@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/lesson.h"
-#include "app/platform.h"
-#include "content/lesson_loader.h"
+#include "core/content/lesson_loader.h"
+#include "core/system/platform.h"
+#include "gui/lesson.h"
 
 #include <QDir>
 #include <QTemporaryDir>

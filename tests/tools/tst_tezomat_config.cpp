@@ -1,8 +1,8 @@
-#include "app/configuration_file.h"
-#include "app/mode_flags.h"
 #include "config_source.h"
-#include "content/lesson_loader.h"
-#include "tasks/text_scrambling.h"
+#include "core/configuration/configuration_file.h"
+#include "core/configuration/mode_flags.h"
+#include "core/content/lesson_loader.h"
+#include "core/tasks/text_scrambling.h"
 #include "tool_commands.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "config_source.h"
 
-#include "content/code_page.h"
-#include "content/number_text.h"
+#include "core/content/code_page.h"
+#include "core/content/number_text.h"
 
 #include <QDate>
 #include <QHash>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/configuration_file.h"
+#include "core/configuration/configuration_file.h"
 
 #include <QString>
 

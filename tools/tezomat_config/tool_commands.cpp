@@ -1,9 +1,9 @@
 #include "tool_commands.h"
 
-#include "app/configuration_file.h"
 #include "config_source.h"
-#include "content/code_page.h"
-#include "tasks/text_scrambling.h"
+#include "core/configuration/configuration_file.h"
+#include "core/content/code_page.h"
+#include "core/tasks/text_scrambling.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,0 +1,210 @@
+#include "core/content/lesson_loader.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringDecoder>
+
+namespace lesson {
+
+namespace {
+
+class Loader {
+public:
+    explicit Loader(QString root)
+        : m_root(std::move(root))
+    {
+    }
+
+    LoadResult run();
+
+private:
+    bool fail(const QString &message)
+    {
+        if (m_error.isEmpty())
+            m_error = message;
+        return false;
+    }
+    bool readFile(const QString &relative, QByteArray &bytes);
+    bool readUtf8File(const QString &relative, QString &text);
+    bool loadSection(const QJsonObject &doc, const QString &section, ElementKind kind);
+    bool loadElement(ElementKind kind, const QString &name, int index, const QJsonValue &value);
+
+    QString m_root;
+    QString m_error;
+    ContentStore m_store;
+};
+
+QString withCrLf(const QString &text)
+{
+    QString out = text;
+    out.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+    return out;
+}
+
+bool Loader::readFile(const QString &relative, QByteArray &bytes)
+{
+    if (relative.isEmpty() || relative.contains(QLatin1String("..")))
+        return fail(QStringLiteral("неправилно име на файл \"%1\"").arg(relative));
+    QFile file(m_root + QLatin1Char('/') + relative);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("липсва файлът \"%1\"").arg(relative));
+    bytes = file.readAll();
+    return true;
+}
+
+bool Loader::readUtf8File(const QString &relative, QString &text)
+{
+    QByteArray bytes;
+    if (!readFile(relative, bytes))
+        return false;
+    QStringDecoder decode(QStringDecoder::Utf8);
+    text = decode(bytes);
+    if (decode.hasError())
+        return fail(QStringLiteral("файлът \"%1\" не е в UTF-8").arg(relative));
+    if (text.contains(QLatin1Char('\r')))
+        return fail(QStringLiteral("файлът \"%1\" съдържа CR; редовете трябва да завършват с LF")
+                        .arg(relative));
+    return true;
+}
+
+bool Loader::loadElement(ElementKind kind, const QString &name, int index, const QJsonValue &value)
+{
+    const QString where = QStringLiteral("%1(%2)").arg(name).arg(index);
+    QString file;
+    if (value.isObject()) {
+        const QJsonObject o = value.toObject();
+        if (o.size() != 1 || !o.value(QLatin1String("file")).isString())
+            return fail(where + QStringLiteral(": очаква се {\"file\": \"...\"}"));
+        file = o.value(QLatin1String("file")).toString();
+    }
+    switch (kind) {
+    case ElementKind::List: {
+        ItemList *list = listElement(m_store, name, index);
+        if (!list)
+            return fail(QStringLiteral("няма списък %1 в урока").arg(where));
+        QStringList items;
+        if (!file.isEmpty()) {
+            QString text;
+            if (!readUtf8File(file, text))
+                return false;
+            if (text.endsWith(QLatin1Char('\n')))
+                text.chop(1);
+            items = text.split(QLatin1Char('\n'));
+        } else if (value.isArray()) {
+            for (const QJsonValue &item : value.toArray()) {
+                if (!item.isString())
+                    return fail(where + QStringLiteral(": всеки елемент трябва да е текст"));
+                items.append(item.toString());
+            }
+        } else {
+            return fail(where + QStringLiteral(": очаква се масив от текстове или файл"));
+        }
+        for (const QString &item : items) {
+            if (item.contains(QLatin1Char('\n')) || item.contains(QLatin1Char('\r')))
+                return fail(where + QStringLiteral(": елемент на списък не може да има нов ред"));
+        }
+        *list = ItemList(items);
+        return true;
+    }
+    case ElementKind::Text: {
+        QString *text = textElement(m_store, name, index);
+        if (!text)
+            return fail(QStringLiteral("няма текст %1 в урока").arg(where));
+        QString content;
+        if (!file.isEmpty()) {
+            if (!readUtf8File(file, content))
+                return false;
+        } else if (value.isString()) {
+            content = value.toString();
+            if (content.contains(QLatin1Char('\r')))
+                return fail(where + QStringLiteral(": текстът съдържа CR"));
+        } else {
+            return fail(where + QStringLiteral(": очаква се текст или файл"));
+        }
+        *text = withCrLf(content);
+        return true;
+    }
+    case ElementKind::Picture: {
+        PictureSlot *slot = pictureElement(m_store, name, index);
+        if (!slot)
+            return fail(QStringLiteral("няма картина %1 в урока").arg(where));
+        if (file.isEmpty())
+            return fail(where + QStringLiteral(": очаква се {\"file\": \"...\"}"));
+        QByteArray bytes;
+        if (!readFile(file, bytes))
+            return false;
+        *slot = PictureSlot::fromJpeg(bytes);
+        if (slot->isEmpty())
+            return fail(QStringLiteral("файлът \"%1\" не е картина JPEG").arg(file));
+        return true;
+    }
+    }
+    return false;
+}
+
+bool Loader::loadSection(const QJsonObject &doc, const QString &section, ElementKind kind)
+{
+    const QJsonValue sectionValue = doc.value(section);
+    if (!sectionValue.isObject())
+        return fail(QStringLiteral("lesson.json: липсва разделът \"%1\"").arg(section));
+    const QJsonObject elements = sectionValue.toObject();
+    for (auto e = elements.begin(); e != elements.end(); ++e) {
+        if (!e.value().isObject())
+            return fail(QStringLiteral("%1: очаква се обект с индекси").arg(e.key()));
+        const QJsonObject byIndex = e.value().toObject();
+        for (auto i = byIndex.begin(); i != byIndex.end(); ++i) {
+            bool ok = false;
+            const int index = i.key().toInt(&ok);
+            if (!ok)
+                return fail(QStringLiteral("%1: \"%2\" не е индекс").arg(e.key(), i.key()));
+            if (!loadElement(kind, e.key(), index, i.value()))
+                return false;
+        }
+    }
+    return true;
+}
+
+LoadResult Loader::run()
+{
+    QByteArray json;
+    LoadResult result;
+    if (!readFile(QStringLiteral("lesson.json"), json)) {
+        result.error = m_error;
+        return result;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError || !doc.isObject()) {
+        result.error = QStringLiteral("lesson.json: %1 (байт %2)")
+                           .arg(parseError.errorString())
+                           .arg(parseError.offset);
+        return result;
+    }
+    const QJsonObject root = doc.object();
+    for (auto k = root.begin(); k != root.end(); ++k) {
+        if (k.key() != QLatin1String("lists") && k.key() != QLatin1String("texts") &&
+            k.key() != QLatin1String("pictures")) {
+            result.error = QStringLiteral("lesson.json: непознат раздел \"%1\"").arg(k.key());
+            return result;
+        }
+    }
+    if (loadSection(root, QStringLiteral("lists"), ElementKind::List) &&
+        loadSection(root, QStringLiteral("texts"), ElementKind::Text) &&
+        loadSection(root, QStringLiteral("pictures"), ElementKind::Picture)) {
+        result.store = std::move(m_store);
+    } else {
+        result.error = m_error;
+    }
+    return result;
+}
+
+} // namespace
+
+LoadResult loadLessonStore(const QString &root)
+{
+    return Loader(root).run();
+}
+
+} // namespace lesson

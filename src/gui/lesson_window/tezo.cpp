@@ -1,0 +1,469 @@
+#include "gui/lesson_window/tezo.h"
+
+#include "core/configuration/mode_flags.h"
+#include "core/content/number_text.h"
+#include "gui/lesson.h"
+#include "gui/small_windows/tezo_gra.h"
+#include "gui/tasks_window/tezo_n.h"
+#include "gui/widgets/colours.h"
+#include "gui/widgets/twips.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QTimer>
+#include <cmath>
+
+namespace lesson {
+
+namespace {
+
+// Design geometry of the lesson window, in twips.
+constexpr QSizeF kInnerSize(12700, 7800);
+constexpr QRectF kTopic(1150, 160, 10000, 855);
+constexpr QRectF kPlan(1150, 1200, 10000, 1200);
+constexpr QRectF kContent(1850, 2520, 9450, 4500);
+constexpr QRectF kPicture(150, 2520, 1545, 2160);
+constexpr QRectF kLabelTopic(150, 160, 900, 375);
+constexpr QRectF kLabelPlan(150, 1200, 900, 375);
+constexpr QRectF kLabelTape(360, 7200, 11000, 355);
+constexpr QRectF kLabelBar(11400, 495, 1195, 5000);
+constexpr QRectF kBarLeft(11500, 495, 195, 5000);
+constexpr QRectF kBarElapsed(11500, 5500, 195, 15);
+constexpr QRectF kTapeRed(360, 7200, 11000, 195);
+constexpr QRectF kTapeGreen(360, 7200, 15, 195);
+
+QString menuText(const QString &caption)
+{
+    QString text = caption;
+    return text.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+QFrame *makeShape(QWidget *parent, const QColor &colour)
+{
+    auto *shape = new QFrame(parent);
+    shape->setAutoFillBackground(true);
+    QPalette p = shape->palette();
+    p.setColor(QPalette::Window, colour);
+    shape->setPalette(p);
+    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+    shape->hide();
+    return shape;
+}
+
+} // namespace
+
+Tezo::Tezo(Lesson &lesson)
+    : m_lesson(lesson)
+{
+    setObjectName(QStringLiteral("Tezo"));
+    setWindowTitle(designCaption());
+    ModeFlagTable = designModeFlagTable();
+    buildControls();
+    buildMenus();
+    connectMenus();
+    // The inner area keeps its design size; the menu bar comes on top.
+    resize(centralWidget()->width(), centralWidget()->height() + menuBar()->sizeHint().height());
+}
+
+Tezo::~Tezo() = default;
+
+QString Tezo::designCaption()
+{
+    return QStringLiteral("Тезомат - урочно съдържание.");
+}
+
+ContentStore &Tezo::store()
+{
+    return m_lesson.store();
+}
+
+void Tezo::buildControls()
+{
+    auto *inner = new QWidget(this);
+    inner->setObjectName(QStringLiteral("Tezo_inner"));
+    inner->installEventFilter(this);
+    setCentralWidget(inner);
+
+    Label_U[3] = new QLabel(QStringLiteral("Тема"), inner);
+    Label_U[3]->setToolTip(QStringLiteral(
+        " Ако нямате къде или с какво да пишете, моля заповядайте на дъската. Там има и място, и "
+        "тебешир."));
+    Label_U[0] = new QLabel(QStringLiteral("План"), inner);
+    Label_U[0]->setToolTip(QStringLiteral(" Планът на урока, трябва да бъде записан. "));
+    for (QLabel *label : {Label_U[0], Label_U[3]}) {
+        label->setAlignment(Qt::AlignCenter);
+        label->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        label->setLineWidth(2);
+        label->setAutoFillBackground(true);
+    }
+    setTwipsGeometry(Label_U[3], kLabelTopic);
+    setTwipsGeometry(Label_U[0], kLabelPlan);
+
+    Text_U[0] = new LessonText(inner);
+    Text_U[0]->setToolTip(QStringLiteral(" Тема на урока"));
+    setTwipsGeometry(Text_U[0], kTopic);
+
+    List_Ur[0] = new LessonList(inner);
+    List_Ur[0]->setToolTip(QStringLiteral("План на урока - точка/подточка "));
+    setTwipsGeometry(List_Ur[0], kPlan);
+    connect(List_Ur[0], &LessonList::Click, this, &Tezo::List_Ur_Click);
+
+    Text_U[1] = new LessonText(inner);
+    Text_U[1]->setText(QStringLiteral("Съдържание на избраната точка/подточка от урока\r\n"));
+    Text_U[1]->setToolTip(QStringLiteral(" Имате ограничено време да запишете темата и плана на "
+                                         "урока! Използвайте бутон \"Фокус\""));
+    setTwipsGeometry(Text_U[1], kContent);
+    for (LessonText *field : Text_U)
+        field->setLocked(true);
+
+    Picture_Ur[0] = new PictureBox(inner);
+    Picture_Ur[0]->setToolTip(
+        QStringLiteral(" Щракнете с десен бутон, за да видите изображението в пълен размер "));
+    setTwipsGeometry(Picture_Ur[0], kPicture);
+    connect(Picture_Ur[0], &PictureBox::Click, this, &Tezo::Picture_Ur_Click);
+
+    // The two labels without caption lie under the bar and the tape shapes
+    // and carry their tooltips; the shapes let the mouse through to them.
+    Label_U[1] = new QLabel(inner);
+    setTwipsGeometry(Label_U[1], kLabelTape);
+    Label_U[2] = new QLabel(inner);
+    Label_U[2]->setToolTip(QStringLiteral("Показва оставащащото време, за което трябва да се "
+                                          "напише заглавието и плана на урока"));
+    setTwipsGeometry(Label_U[2], kLabelBar);
+
+    Shape_Lenta[0] = makeShape(inner, QColor(192, 192, 0));
+    Shape_Lenta[1] = makeShape(inner, QColor(224, 224, 224));
+    Shape_Lenta[2] = makeShape(inner, QColor(192, 0, 0));
+    Shape_Lenta[3] = makeShape(inner, QColor(0, 192, 0));
+    setTwipsGeometry(Shape_Lenta[0], kBarLeft);
+    setTwipsGeometry(Shape_Lenta[1], kBarElapsed);
+    setTwipsGeometry(Shape_Lenta[2], kTapeRed);
+    setTwipsGeometry(Shape_Lenta[3], kTapeGreen);
+
+    const char *names[] = {"Text_U_0", "Text_U_1"};
+    for (int i = 0; i < 2; ++i)
+        Text_U[std::size_t(i)]->setObjectName(QLatin1String(names[i]));
+    List_Ur[0]->setObjectName(QStringLiteral("List_Ur_0"));
+    Picture_Ur[0]->setObjectName(QStringLiteral("Picture_Ur_0"));
+    for (int i = 0; i < 4; ++i) {
+        Label_U[std::size_t(i)]->setObjectName(QStringLiteral("Label_U_%1").arg(i));
+        Shape_Lenta[std::size_t(i)]->setObjectName(QStringLiteral("Shape_Lenta_%1").arg(i));
+    }
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &Tezo::Timer1_Timer);
+
+    applyDesignLook();
+    resizeInnerTwips(inner, kInnerSize);
+}
+
+// The lesson window's own look until the pupil chooses another: a quiet
+// background, white fields, a monospace text so that tables and schemes in
+// the lesson stay aligned.
+void Tezo::applyDesignLook()
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(236, 233, 220));
+    setPalette(p);
+    centralWidget()->setAutoFillBackground(true);
+    for (QLabel *label : {Label_U[0], Label_U[3]}) {
+        setBackgroundColour(label, QColor(196, 212, 228));
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+    }
+    QFont topic(QStringLiteral("DejaVu Serif"));
+    topic.setPointSize(14);
+    topic.setBold(true);
+    Text_U[0]->setFont(topic);
+    QFont content(QStringLiteral("DejaVu Sans Mono"));
+    content.setPointSize(9);
+    Text_U[1]->setFont(content);
+    QFont plan(QStringLiteral("DejaVu Sans"));
+    plan.setPointSize(9);
+    List_Ur[0]->setFont(plan);
+    List_Ur[0]->setColumns(2);
+}
+
+void Tezo::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    Izhod = bar->addAction(QStringLiteral("Изход"));
+    Izhod->setObjectName(QStringLiteral("Izhod"));
+    connect(Izhod, &QAction::triggered, this, &Tezo::Izhod_Click);
+    mnu_Fokus = bar->addAction(QStringLiteral("Фокус"));
+    mnu_Fokus->setObjectName(QStringLiteral("mnu_Fokus"));
+    mnu_Cwqt = bar->addAction(QStringLiteral("Цвят/шрифт"));
+    mnu_Cwqt->setObjectName(QStringLiteral("mnu_Cwqt"));
+    mnu_Wyprosi = bar->addAction(QStringLiteral("Задачи/Речник"));
+    mnu_Wyprosi->setObjectName(QStringLiteral("mnu_Wyprosi"));
+
+    mnu_Sydyrv_plan = bar->addMenu(QStringLiteral("Информация за урока"));
+    mnu_Sydyrv_plan->setObjectName(QStringLiteral("mnu_Sydyrv_plan"));
+    const QString information[] = {
+        QStringLiteral("Допълнителен материал"),
+        QStringLiteral("Използвана литература & Internet site"),
+        QStringLiteral("Държавни образователни изисквания"),
+        QStringLiteral("Продължителност на урока"),
+        QStringLiteral("Цел на урока"),
+        QStringLiteral("Междупредметни връзки"),
+        QStringLiteral("Вътрешно предметни връзки"),
+        QStringLiteral("Необходими пособия"),
+        QStringLiteral("Ход на урока"),
+    };
+    for (int k = 1; k <= 9; ++k) {
+        QAction *entry = mnu_Sydyrv_plan->addAction(menuText(information[k - 1]));
+        entry->setObjectName(QStringLiteral("Sydyrv_pla_%1").arg(k));
+        Sydyrv_pla[std::size_t(k)] = entry;
+    }
+
+    awtor0 = bar->addMenu(QStringLiteral("Автори"));
+    awtor0->setObjectName(QStringLiteral("awtor0"));
+    const QString authors[] = {QStringLiteral("Спонсор"), QStringLiteral("Автор на урока"),
+                               QStringLiteral("За програмата")};
+    for (int k = 1; k <= 3; ++k) {
+        QAction *entry = awtor0->addAction(authors[k - 1]);
+        entry->setObjectName(QStringLiteral("awtori_%1").arg(k));
+        awtori[std::size_t(k)] = entry;
+    }
+}
+
+// --- start-up ---
+
+void Tezo::Form_Load()
+{
+    ContentStore &s = store();
+    run.CurrentPointTime = 1;
+    run.TickCount = 0;
+    run.PlanPointCount = qint16(s.Plan_Tezo[0].count() - 1);
+    CaptureLayout();
+    ReadLessonConfiguration();
+    m_flagsFixed = true;
+    if (m_lesson.hasTezoN())
+        m_lesson.tezoN()->applyLoadFlags();
+    const quint8 drive = CurrentDriveType();
+    if (drive < 1 || drive > 2)
+        m_lesson.tezoN()->zap_resheshenie->setEnabled(false);
+    ApplyModeFlags();
+    run.PointTime[0] = 0;
+    const int points = std::min<int>(run.PlanPointCount, kMaxPlanPoints);
+    for (int k = 1; k <= points; ++k) {
+        run.PointDone[std::size_t(k)] = 0;
+        run.PointTime[std::size_t(k)] = toInt16(Val(s.Wremena[2].read(k)));
+    }
+    run.PointDone[0] = quint8(std::max(0, points));
+    if (ModeFlag(16) == 0)
+        mnu_Wyprosi->setEnabled(false);
+    setWindowTitle(windowTitle() + QLatin1Char(' ') + s.Plan_Tezo[0].read(0) +
+                   QStringLiteral("  Версия ") + Str(Val(s.List_Ur[3].read(3)) / 100.0) +
+                   QStringLiteral(" от ") + s.List_Ur[3].read(10));
+    InitProgressTape();
+    run.ImageSource = 0;
+    LoadPlan();
+    if (ModeFlag(14) == 1)
+        m_lesson.tezoN()->mnu_All_zadachi->setEnabled(true);
+    s.List_Ur[1].write(2, QStringLiteral("0"));
+    Timer1->start();
+}
+
+// Filled in by the proportional layout.
+void Tezo::CaptureLayout() {}
+
+// --- point clock ---
+
+void Tezo::Timer1_Timer()
+{
+    ++run.TickCount;
+    m_lesson.platform().clearClipboard();
+    if (run.TickCount % 10 == 0)
+        TickPointTimer();
+}
+
+// Filled in by the point timer.
+void Tezo::TickPointTimer() {}
+
+void Tezo::InitProgressTape() {}
+
+void Tezo::ComputeTimeBarGeometry(int) {}
+
+void Tezo::SaveEnteredTexts() {}
+
+// --- plan and content ---
+
+void Tezo::LoadPlan()
+{
+    ContentStore &s = store();
+    const ItemList &plan = s.Plan_Tezo[0];
+    const int n = plan.count();
+    int m = n;
+    // Items too short to carry a code and a title are skipped and not counted.
+    for (int i = 1; i <= n - 1; ++i) {
+        const QString item = plan.read(i);
+        if (item.size() < 7)
+            --m;
+        else
+            s.List_Ur[2].append(item);
+    }
+    for (int i = 1; i <= m - 1; ++i)
+        List_Ur[0]->AddItem(s.List_Ur[2].read(i).mid(4));
+    Text_U[0]->setText(plan.read(0));
+    run.ImageIndex = int(std::floor(Val(s.Spi_GR[3].read(0))));
+    if (run.ImageIndex > 0) {
+        showPicture(run.ImageIndex);
+        run.ImageSource = 1;
+    } else {
+        clearPicture();
+    }
+}
+
+void Tezo::List_Ur_Click()
+{
+    if (ModeFlag(10) < 1)
+        return;
+    ContentStore &s = store();
+    const ItemList &plan = s.Plan_Tezo[0];
+    const int n = plan.count() - 1;
+    const int sel = List_Ur[0]->ListIndex() + 1;
+    if (sel < 1 || sel > kMaxPlanPoints)
+        return;
+    run.PointTime[0] = qint16(sel);
+    const QString shown = List_Ur[0]->itemText(sel - 1);
+    const int length = int(shown.size());
+    // The shown title is found again at the end of the full plan items; the
+    // last match wins and the topic (item 0) takes part.
+    int p = 0;
+    for (int i = 0; i <= n; ++i) {
+        if (plan.read(i).right(length) == shown) {
+            p = i;
+            Text_U[1]->setText(i < int(s.Podtochki.size()) ? s.Podtochki[std::size_t(i)]
+                                                           : QString());
+        }
+    }
+    run.ImageIndex = int(std::floor(Val(s.Spi_GR[3].read(p))));
+    if (run.ImageIndex > 0) {
+        showPicture(run.ImageIndex);
+        run.ImageSource = 1;
+    } else {
+        clearPicture();
+    }
+    if (run.PointDone[std::size_t(sel)] == 0) {
+        const qint16 t = ModeFlag(18) == 0 ? toInt16(Val(s.Wremena[2].read(sel)))
+                                           : run.PointTime[std::size_t(sel)];
+        run.PointTime[std::size_t(sel)] = t;
+        run.CurrentPointTime = t;
+        ComputeTimeBarGeometry(TapeRow);
+    }
+    if (ModeFlag(17) < 1)
+        List_Ur[0]->setEnabled(false);
+}
+
+void Tezo::showPicture(int imageIndex)
+{
+    const ContentStore &s = store();
+    if (imageIndex >= 0 && imageIndex < int(s.Grafika_G.size()))
+        Picture_Ur[0]->setPicture(s.Grafika_G[std::size_t(imageIndex)]);
+    else
+        Picture_Ur[0]->setPicture(PictureSlot());
+}
+
+// Clearing copies the empty slot into the box; where the last picture came
+// from is left as it was.
+void Tezo::clearPicture()
+{
+    Picture_Ur[0]->setPicture(store().Grafika_W[1]);
+    run.ImageIndex = 0;
+}
+
+void Tezo::Picture_Ur_Click()
+{
+    if (run.ImageIndex < 1)
+        return;
+    ContentStore &s = store();
+    const std::size_t index = std::size_t(run.ImageIndex);
+    const PictureSlot *source = nullptr;
+    if (run.ImageSource == 1 && index < s.Grafika_G.size())
+        source = &s.Grafika_G[index];
+    else if (run.ImageSource == 2 && index < s.Grafika_W.size())
+        source = &s.Grafika_W[index];
+    if (!source || source->isEmpty())
+        return;
+    m_lesson.zoomPicture(*source, twipsGeometry(Picture_Ur[0]).size());
+}
+
+// A press on the window's background, outside every control: presses that
+// a control leaves alone travel up to the background too, and are not ours.
+bool Tezo::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::MouseButtonPress) {
+        const auto *press = static_cast<QMouseEvent *>(event);
+        if (!centralWidget()->childAt(press->position().toPoint())) {
+            Form_MouseDown(press->button(), press->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// --- services ---
+
+int Tezo::ModeFlag(int k) const
+{
+    return modeFlagValue(ModeFlagTable, k);
+}
+
+QString Tezo::Greska_Otgowor1(int Ot_kyde)
+{
+    return askMessage(m_lesson.platform(), lessonWindowMessage(Ot_kyde));
+}
+
+qint16 Tezo::ReportFileStatus(const QString &filespec)
+{
+    return QFileInfo(filespec).isFile() ? 1 : 0;
+}
+
+quint8 Tezo::CurrentDriveType()
+{
+    return m_lesson.platform().currentDriveType();
+}
+
+// --- end of the run ---
+
+void Tezo::Izhod_Click()
+{
+    if (Greska_Otgowor1(2) != yesText())
+        return;
+    SaveEnteredTexts();
+    m_lesson.endRun();
+}
+
+void Tezo::closeEvent(QCloseEvent *event)
+{
+    // Closing the window frame ends the lesson only as "Изход" does: after
+    // the exit question, with the typed answers recorded.
+    if (m_closingForEnd || m_lesson.hasEnded()) {
+        event->accept();
+        return;
+    }
+    if (Greska_Otgowor1(2) != yesText()) {
+        event->ignore();
+        return;
+    }
+    SaveEnteredTexts();
+    m_lesson.endRun();
+    event->accept();
+}
+
+void Tezo::stopForEnd()
+{
+    Timer1->stop();
+    m_closingForEnd = true;
+    close();
+}
+
+} // namespace lesson

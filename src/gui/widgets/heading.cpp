@@ -1,0 +1,50 @@
+#include "gui/widgets/heading.h"
+
+#include <QEvent>
+
+namespace lesson {
+
+Heading::Heading(const QString &text, QWidget *control)
+    : QLabel(text, control->parentWidget())
+    , m_control(control)
+{
+    QFont bold = font();
+    bold.setBold(true);
+    setFont(bold);
+    setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    control->installEventFilter(this);
+    follow();
+}
+
+bool Heading::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_control) {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+            follow();
+            break;
+        case QEvent::Show:
+            show();
+            break;
+        case QEvent::Hide:
+            // Only a control hidden on its own takes its caption along, not
+            // one whose window is hidden.
+            if (m_control->isHidden())
+                hide();
+            break;
+        default:
+            break;
+        }
+    }
+    return QLabel::eventFilter(watched, event);
+}
+
+void Heading::follow()
+{
+    const QRect g = m_control->geometry();
+    const int height = fontMetrics().height() + 2;
+    setGeometry(g.left(), g.top() - height - 1, std::max(g.width(), sizeHint().width()), height);
+}
+
+} // namespace lesson

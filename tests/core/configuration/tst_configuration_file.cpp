@@ -1,0 +1,388 @@
+#include "core/configuration/configuration_file.h"
+#include "core/configuration/mode_flags.h"
+#include "core/content/code_page.h"
+#include "core/content/number_text.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <limits>
+
+using namespace lesson;
+
+namespace {
+
+const QString kLessonId = QStringLiteral("TAVN7");
+
+// A file that the lesson accepts: every feature off, all tasks kept and offered.
+ConfigFile acceptedFile()
+{
+    ConfigFile file;
+    file.records[0].Count = 22;
+    file.records[1].Count = 22;
+    file.records[2].Count = 96;
+    file.records[3].Count = 20091028;
+    file.records[3].setLabel(kLessonId);
+    return file;
+}
+
+QByteArray acceptedBytes()
+{
+    return formatConfiguration(acceptedFile());
+}
+
+// A store shaped like the lesson's: 22 task labels, six plan points.
+ContentStore lessonShapedStore()
+{
+    ContentStore store;
+    QStringList catalogue{QStringLiteral("15")};
+    QStringList levels{QStringLiteral("0 564")};
+    QStringList times{QStringLiteral(" В")};
+    for (int t = 1; t <= 22; ++t) {
+        catalogue.append(QStringLiteral("%1 ").arg(t, 2, 10, QLatin1Char('0')));
+        levels.append(QStringLiteral("1"));
+        times.append(QStringLiteral("100"));
+    }
+    store.Uslowie_L[0] = ItemList(catalogue);
+    store.Wremena[0] = ItemList(times);
+    store.Wremena[1] = ItemList(times);
+    store.Wremena[4] = ItemList(levels);
+    QStringList viewing{QStringLiteral(" Време")};
+    for (int k = 1; k <= 23; ++k)
+        viewing.append(QString::number(8 + 2 * k));
+    store.Wremena[2] = ItemList(viewing);
+    store.Plan_Tezo[0] =
+        ItemList({QStringLiteral("Тема"), QStringLiteral("001 1. А"), QStringLiteral("002 2. Б"),
+                  QStringLiteral("003 2а) В"), QStringLiteral("004 2б) Г"),
+                  QStringLiteral("005 2в) Д"), QStringLiteral("006 2г) Е")});
+    store.List_Ur[3] = ItemList(QStringList(15, QString()));
+    store.List_Ur[3].write(3, QStringLiteral("96"));
+    return store;
+}
+
+// A text of exactly n characters with CR LF breaks, as point texts are held.
+QString pointText(int n)
+{
+    QString text;
+    while (text.size() < n)
+        text += (text.size() % 40 == 38) ? QStringLiteral("\r\n") : QStringLiteral("щ");
+    text.truncate(n);
+    return text;
+}
+
+struct Applied {
+    ContentStore store = lessonShapedStore();
+    ItemList flags = designModeFlagTable();
+    ItemList flagCopy{QStringList{QStringLiteral("стар")}};
+    QString identity;
+    ConfigApplied result;
+
+    explicit Applied(const ConfigFile &file)
+    {
+        result = applyConfiguration(file, store, flags, flagCopy, &identity);
+    }
+};
+
+} // namespace
+
+class TestConfigurationFile : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void faults_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("identityReported");
+        QTest::addColumn<QString>("identity");
+
+        const QByteArray good = acceptedBytes();
+        QTest::newRow("accepted") << good << 0 << true << kLessonId;
+        QTest::newRow("empty file") << QByteArray() << 3 << false << QString();
+        QTest::newRow("599 bytes") << good.left(599) << 3 << false << QString();
+        QTest::newRow("601 bytes") << good + '\0' << 3 << false << QString();
+
+        ConfigFile foreign = acceptedFile();
+        foreign.records[3].setLabel(QStringLiteral("TAVN8"));
+        QTest::newRow("another lesson") << formatConfiguration(foreign) << 1 << true << "TAVN8";
+        foreign.records[3].setLabel(QStringLiteral("tavn7"));
+        QTest::newRow("identity differs in letter case")
+            << formatConfiguration(foreign) << 1 << true << "tavn7";
+
+        QByteArray longLabel = good;
+        longLabel[3 * 100 + 84] = char(16);
+        QTest::newRow("record 4 label length 16") << longLabel << 1 << false << QString();
+        longLabel = good;
+        longLabel[1 * 100 + 84] = char(255);
+        QTest::newRow("record 2 label length 255") << longLabel << 1 << true << kLessonId;
+
+        ConfigFile negative = acceptedFile();
+        negative.records[0].Count = -1;
+        QTest::newRow("negative kept count")
+            << formatConfiguration(negative) << 1 << true << kLessonId;
+
+        ConfigFile above = acceptedFile();
+        above.records[1].Count = 1000000;
+        QTest::newRow("offered above the number of tasks")
+            << formatConfiguration(above) << 0 << true << kLessonId;
+
+        QTest::newRow("all bytes 0x00") << QByteArray(600, '\0') << 1 << true << QString();
+        QTest::newRow("all bytes 0xFF") << QByteArray(600, '\xFF') << 1 << false << QString();
+    }
+    void faults()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, code);
+        QFETCH(bool, identityReported);
+        QFETCH(QString, identity);
+
+        const ConfigReadResult result = readConfiguration(bytes, kLessonId);
+        QCOMPARE(result.messageCode, code);
+        QCOMPARE(result.file.has_value(), code == 0);
+        QCOMPARE(result.fault.isEmpty(), code == 0);
+        QCOMPARE(result.identity.has_value(), identityReported);
+        if (identityReported)
+            QCOMPARE(*result.identity, identity);
+    }
+
+    void byteLayout()
+    {
+        ConfigFile file;
+        file.records[0].Values[0] = 0x1234;
+        file.records[0].Values[39] = -2; // 0xFFFE
+        file.records[0].Count = 0x01020304;
+        file.records[1].Values[1] = 7;
+        file.records[1].Count = -1;
+        file.records[3].setLabel(QStringLiteral("TAVN7"));
+        const QByteArray b = formatConfiguration(file);
+        QCOMPARE(b.size(), 600);
+        QCOMPARE(b.mid(0, 2), QByteArray("\x34\x12"));
+        QCOMPARE(b.mid(78, 2), QByteArray("\xFE\xFF"));
+        QCOMPARE(b.mid(80, 4), QByteArray("\x04\x03\x02\x01"));
+        QCOMPARE(b.mid(102, 2), QByteArray("\x07\x00", 2));
+        QCOMPARE(b.mid(180, 4), QByteArray("\xFF\xFF\xFF\xFF"));
+        QCOMPARE(int(b.at(384)), 5);
+        // 'T' ^ 23, 'A' ^ 24, 'V' ^ 25, 'N' ^ 26, '7' ^ 27, then zero filler.
+        QCOMPARE(b.mid(385, 6), QByteArray("\x43\x59\x4F\x54\x2C\x00", 6));
+        QCOMPARE(b.mid(391, 9), QByteArray(9, '\0'));
+    }
+
+    void labels_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("decoded");
+        QTest::newRow("Cyrillic") << "Полиноми №1 Ёё"
+                                  << "Полиноми №1 Ёё";
+        QTest::newRow("fifteen characters") << "абвгдежзийклмно"
+                                            << "абвгдежзийклмно";
+        QTest::newRow("sixteen are cut to fifteen") << "абвгдежзийклмноп"
+                                                    << "абвгдежзийклмно";
+    }
+    void labels()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, decoded);
+        ConfigRecord record;
+        record.labelBytes.fill(0xAA);
+        record.setLabel(text);
+        QCOMPARE(DecodeRecordText(record), decoded);
+        QCOMPARE(int(record.labelLength), int(decoded.size()));
+        for (int i = record.labelLength; i < kConfigLabelCapacity; ++i)
+            QCOMPARE(int(record.labelBytes[i]), 0);
+        // The fifteenth character uses key 37.
+        if (decoded.size() == 15) {
+            QCOMPARE(int(record.labelBytes[14] ^ 37), windows1251Code(decoded.at(14)));
+        }
+    }
+
+    void formatThenReadKeepsEveryField()
+    {
+        QRandomGenerator random(1251);
+        ConfigFile file;
+        for (ConfigRecord &record : file.records) {
+            for (qint16 &v : record.Values)
+                v = qint16(random.bounded(-32768, 32768));
+            record.Count = qint32(random.generate());
+            record.labelLength = quint8(random.bounded(16));
+            for (quint8 &b : record.labelBytes)
+                b = quint8(random.bounded(256));
+        }
+        const std::optional<ConfigFile> back = parseConfigurationRecords(formatConfiguration(file));
+        QVERIFY(back.has_value());
+        QVERIFY(*back == file);
+    }
+
+    void keptTasks_data()
+    {
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<int>("remaining");
+        QTest::newRow("keep 10 of 22") << 10 << 10;
+        QTest::newRow("keep all 22") << 22 << 22;
+        QTest::newRow("keep more than there are") << 30 << 22;
+        QTest::newRow("keep none") << 0 << 0;
+    }
+    void keptTasks()
+    {
+        QFETCH(int, kept);
+        QFETCH(int, remaining);
+        ConfigFile file = acceptedFile();
+        file.records[0].Count = kept;
+        file.records[1].Count = 15;
+        file.records[1].Values.fill(7);
+        const Applied a(file);
+        const ItemList &catalogue = a.store.Uslowie_L[0];
+        QCOMPARE(catalogue.count(), remaining + 1);
+        QCOMPARE(catalogue.read(remaining),
+                 remaining ? QStringLiteral("%1 ").arg(remaining, 2, 10, QLatin1Char('0'))
+                           : QStringLiteral("15"));
+        QCOMPARE(a.result.taskList.size(), std::min(15, remaining));
+        QVERIFY(a.result.allTasksCaption.has_value());
+        QCOMPARE(*a.result.allTasksCaption,
+                 QStringLiteral("+ %1 задачи").arg(remaining - std::min(15, remaining)));
+        // Levels are written only for the tasks that remain.
+        for (int t = 1; t <= 22; ++t)
+            QCOMPARE(a.store.Wremena[4].read(t), QString::fromLatin1(t <= remaining ? "7" : "1"));
+    }
+
+    void offeredTasks_data()
+    {
+        QTest::addColumn<int>("offered");
+        QTest::addColumn<int>("listed");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("offer 15 of 22") << 15 << 15 << "+ 7 задачи";
+        QTest::newRow("offer all 22") << 22 << 22 << "+ 0 задачи";
+        QTest::newRow("offer more than there are") << 40 << 22 << "+ 0 задачи";
+        QTest::newRow("offer none") << 0 << 0 << "+ 22 задачи";
+        QTest::newRow("negative offer") << -3 << 0 << "+ 22 задачи";
+        QTest::newRow("huge offer") << std::numeric_limits<qint32>::max() << 22 << "+ 0 задачи";
+    }
+    void offeredTasks()
+    {
+        QFETCH(int, offered);
+        QFETCH(int, listed);
+        QFETCH(QString, caption);
+        ConfigFile file = acceptedFile();
+        file.records[1].Count = offered;
+        const Applied a(file);
+        QCOMPARE(a.store.Uslowie_L[0].read(0), QString::number(offered));
+        QCOMPARE(a.result.taskList, a.store.Uslowie_L[0].items().mid(1, listed));
+        QVERIFY(a.result.allTasksCaption.has_value());
+        QCOMPARE(*a.result.allTasksCaption, caption);
+    }
+
+    void modeFlags()
+    {
+        ConfigFile file = acceptedFile();
+        file.records[0].Values[0] = 3;
+        file.records[0].Values[1] = 2;
+        file.records[0].Values[2] = -1;
+        file.records[0].Values[3] = 1;
+        file.records[0].Values[39] = -32768;
+        const Applied a(file);
+        QCOMPARE(a.flags.count(), 41);
+        QCOMPARE(a.flags.read(0), QStringLiteral("0 режими"));
+        QCOMPARE(a.flags.items().mid(1, 5), (QStringList{"1", "0", "-1", "1", "0"}));
+        QCOMPARE(a.flags.read(40), QStringLiteral("0"));
+        QCOMPARE(modeFlagValue(a.flags, 1), 1);
+        QCOMPARE(modeFlagValue(a.flags, 2), 0);
+        QCOMPARE(modeFlagValue(a.flags, 3), 0);
+        QCOMPARE(a.flagCopy.count(), 41);
+        QCOMPARE(a.flagCopy.read(0), QStringLiteral(" "));
+        for (int k = 1; k <= 40; ++k)
+            QCOMPARE(a.flagCopy.read(k), a.flags.read(k));
+    }
+
+    void taskTablesVersionIdentityAndDate()
+    {
+        ConfigFile file = acceptedFile();
+        file.records[1].Values[0] = 12;
+        file.records[1].Values[1] = -13;
+        file.records[2].Values[0] = 120;
+        file.records[2].Values[22] = 999; // beyond the 22 tasks
+        file.records[3].Values[21] = 32767;
+        file.records[2].Count = 150;
+        const Applied a(file);
+        QCOMPARE(a.store.Wremena[4].items().mid(0, 4), (QStringList{"0 564", "2", "-3", "0"}));
+        QCOMPARE(a.store.Wremena[0].items().mid(0, 3), (QStringList{" В", "120", "0"}));
+        QCOMPARE(a.store.Wremena[0].count(), 23);
+        QCOMPARE(a.store.Wremena[1].read(22), QStringLiteral("32767"));
+        const ItemList &record = a.store.List_Ur[3];
+        QCOMPARE(record.read(3), QStringLiteral(" 150"));
+        QCOMPARE(Str(Val(record.read(3)) / 100.0), QStringLiteral(" 1.5"));
+        QCOMPARE(record.read(10), QStringLiteral(" 20091028"));
+        QCOMPARE(record.read(1), kLessonId);
+        QCOMPARE(a.identity, kLessonId);
+    }
+
+    void viewingTimes_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("factor");
+        QTest::addColumn<QString>("seconds");
+        QTest::newRow("250 characters, factor 8") << 250 << 8 << "22";
+        QTest::newRow("250 characters, factor 5") << 250 << 5 << "14.5";
+        QTest::newRow("factor 0 gives two seconds") << 4000 << 0 << "2";
+        QTest::newRow("hundredths") << 3 << 1 << "2.03";
+        QTest::newRow("tenths without a trailing zero") << 10 << 1 << "2.1";
+        QTest::newRow("product beyond 16 bits") << 4567 << 32767 << "1496470.89";
+        QTest::newRow("negative factor below two seconds") << 250 << -1 << "-0.5";
+    }
+    void viewingTimes()
+    {
+        QFETCH(int, length);
+        QFETCH(int, factor);
+        QFETCH(QString, seconds);
+        ConfigFile file = acceptedFile();
+        file.records[4].Values[1] = qint16(factor);
+        ContentStore store = lessonShapedStore();
+        store.Podtochki[2] = pointText(length);
+        QCOMPARE(store.Podtochki[2].size(), length);
+        ItemList flags, copy;
+        applyConfiguration(file, store, flags, copy);
+        QCOMPARE(store.Wremena[2].read(2), seconds);
+        QCOMPARE(Val(seconds), 2.0 + double(length) * factor / 100.0);
+    }
+
+    void viewingTimesOnlyForPlanPoints()
+    {
+        ConfigFile file = acceptedFile();
+        file.records[4].Values.fill(8);
+        const Applied a(file);
+        for (int k = 1; k <= 6; ++k)
+            QCOMPARE(a.store.Wremena[2].read(k), QStringLiteral("2"));
+        QCOMPARE(a.store.Wremena[2].read(7), QStringLiteral("22")); // untouched
+        QCOMPARE(a.store.Wremena[2].read(0), QStringLiteral(" Време"));
+    }
+
+    void anyBytesAreSafe()
+    {
+        // Random files that carry the right identity: whatever else they hold,
+        // reading and applying must neither crash nor grow the lists.
+        QRandomGenerator random(600);
+        const QByteArray good = acceptedBytes();
+        for (int run = 0; run < 2000; ++run) {
+            QByteArray bytes(600, '\0');
+            for (char &b : bytes)
+                b = char(random.bounded(256));
+            bytes.replace(384, 16, good.mid(384, 16));
+            // Most runs keep the label lengths inside the format, so that many files pass.
+            for (int r = 0; r < 6 && run % 4 != 0; ++r) {
+                if (r != 3)
+                    bytes[r * 100 + 84] = char(random.bounded(16));
+            }
+            const ConfigReadResult read = readConfiguration(bytes, kLessonId);
+            QVERIFY(read.identity.has_value());
+            QCOMPARE(*read.identity, kLessonId);
+            QCOMPARE(read.file.has_value(), read.messageCode == 0);
+            if (!read.file)
+                continue;
+            Applied a(*read.file);
+            QVERIFY(a.store.Uslowie_L[0].count() <= 23);
+            QVERIFY(a.result.taskList.size() <= 22);
+            QCOMPARE(a.flagCopy.count(), 41);
+            QVERIFY(a.store.Wremena[4].count() <= 23);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConfigurationFile)
+#include "tst_configuration_file.moc"

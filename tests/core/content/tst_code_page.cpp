@@ -1,0 +1,80 @@
+#include "core/content/code_page.h"
+
+#include <QSet>
+#include <QTest>
+
+using namespace lesson;
+
+namespace {
+
+QByteArray allBytes()
+{
+    QByteArray bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes.append(char(b));
+    return bytes;
+}
+
+} // namespace
+
+class TestCodePage : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void everyByteSurvivesTheRoundTrip()
+    {
+        const QByteArray bytes = allBytes();
+        const QString text = fromWindows1251(bytes);
+        QCOMPARE(text.size(), 256);
+        QCOMPARE(QSet<QChar>(text.begin(), text.end()).size(), 256);
+        QCOMPARE(toWindows1251(text), bytes);
+        for (int b = 0; b < 256; ++b)
+            QCOMPARE(windows1251Code(text.at(b)), b);
+    }
+
+    void upperHalfIsTheCyrillicCodePage()
+    {
+        // Written out independently of the program's table, row by row.
+        const QString expected = QStringLiteral("ЂЃ‚ѓ„…†‡€‰Љ‹ЊЌЋЏ") + QStringLiteral("ђ‘’“”•–—") +
+                                 QChar(0x98) + QStringLiteral("™љ›њќћџ") + QChar(0xA0) +
+                                 QStringLiteral("ЎўЈ¤Ґ¦§Ё©Є«¬") + QChar(0xAD) +
+                                 QStringLiteral("®Ї°±Ііґµ¶·ё№є»јЅѕї") +
+                                 QStringLiteral("АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ") +
+                                 QStringLiteral("абвгдежзийклмнопрстуфхцчшщъыьэюя");
+        QCOMPARE(fromWindows1251(allBytes().mid(0x80)), expected);
+        QCOMPARE(fromWindows1251(allBytes().left(0x80)),
+                 QString::fromLatin1(allBytes().left(0x80)));
+    }
+
+    void cyrillicText()
+    {
+        const QString text = QStringLiteral("Ёж № 5: щъркел, Юлия, ёлха");
+        const QByteArray bytes = toWindows1251(text);
+        QCOMPARE(bytes, QByteArray("\xA8\xE6 \xB9 5: \xF9\xFA\xF0\xEA\xE5\xEB, \xDE\xEB\xE8\xFF, "
+                                   "\xB8\xEB\xF5\xE0"));
+        QCOMPARE(fromWindows1251(bytes), text);
+    }
+
+    void charactersOutsideTheCodePage_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("Cyrillic letter the code page lacks")
+            << QStringLiteral("аѝб") << QByteArray("\xE0?\xE1");
+        QTest::newRow("Latin letter with diaeresis") << QStringLiteral("ü") << QByteArray("?");
+        QTest::newRow("control character other than U+0098")
+            << QString(QChar(0x81)) << QByteArray("?");
+        QTest::newRow("surrogate pair is one character")
+            << QStringLiteral("a😀b") << QByteArray("a?b");
+        QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QByteArray("?");
+        QTest::newRow("empty") << QString() << QByteArray();
+    }
+    void charactersOutsideTheCodePage()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(toWindows1251(text), bytes);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCodePage)
+#include "tst_code_page.moc"

@@ -1,0 +1,84 @@
+#include "core/content/number_text.h"
+
+#include <QTest>
+
+using namespace lesson;
+
+class TestNumberText : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void str_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("version .96 keeps no zero before the point") << 96 / 100.0 << " .96";
+        QTest::newRow("version 1.5 drops trailing zeros") << 150 / 100.0 << " 1.5";
+        QTest::newRow("whole number") << 3.0 << " 3";
+        QTest::newRow("zero") << 0.0 << " 0";
+        QTest::newRow("date keeps all digits") << 20091028.0 << " 20091028";
+        QTest::newRow("negative has no blank") << -7.0 << "-7";
+        QTest::newRow("negative fraction") << -0.5 << "-.5";
+        QTest::newRow("hundredths") << 14.5 << " 14.5";
+    }
+    void str()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(Str(value), text);
+    }
+
+    void val_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("leading zero and trailing blank") << "01 " << 1.0;
+        QTest::newRow("leading blank") << " 1" << 1.0;
+        QTest::newRow("no number") << "абв" << 0.0;
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("blanks inside are skipped") << "1 2" << 12.0;
+        QTest::newRow("fraction with point") << "14.5" << 14.5;
+        QTest::newRow("comma stops the number") << "14,5" << 14.0;
+        QTest::newRow("negative") << "-1" << -1.0;
+        QTest::newRow("text after the number") << "2 за задача" << 2.0;
+        QTest::newRow("point alone") << "." << 0.0;
+        QTest::newRow("exponent") << "1e3" << 1000.0;
+        QTest::newRow("dangling exponent") << "2e" << 2.0;
+        QTest::newRow("version header reads 0") << " В" << 0.0;
+        QTest::newRow("level header reads its digits") << "0 564" << 564.0;
+    }
+    void val()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(Val(text), value);
+    }
+
+    void roundingHalvesToEven_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("rounded");
+        QTest::newRow("12.5 down") << 12.5 << 12.0;
+        QTest::newRow("13.5 up") << 13.5 << 14.0;
+        QTest::newRow("0.5 down") << 0.5 << 0.0;
+        QTest::newRow("-2.5 to -2") << -2.5 << -2.0;
+        QTest::newRow("-3.5 to -4") << -3.5 << -4.0;
+        QTest::newRow("below half") << 22.49 << 22.0;
+        QTest::newRow("above half") << 22.51 << 23.0;
+    }
+    void roundingHalvesToEven()
+    {
+        QFETCH(double, value);
+        QFETCH(double, rounded);
+        QCOMPARE(roundHalfEven(value), rounded);
+    }
+
+    void toInt16ClampsOutOfRange()
+    {
+        QCOMPARE(toInt16(12.5), qint16(12));
+        QCOMPARE(toInt16(1e9), qint16(32767));
+        QCOMPARE(toInt16(-1e9), qint16(-32768));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNumberText)
+#include "tst_number_text.moc"

@@ -1,0 +1,75 @@
+#include "core/content/code_page.h"
+#include "core/tasks/text_scrambling.h"
+
+#include <QTest>
+
+#include <algorithm>
+
+using namespace lesson;
+
+class TestTextScrambling : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void knownLine()
+    {
+        // "Урок" XOR keys 13, 14, 15, 16 gives "Ююбъ"; stored reversed after a lead.
+        QCOMPARE(unscrambleText(QStringLiteral("#ъбюЮ")), QStringLiteral("Урок"));
+        QCOMPARE(unscrambleText(QStringLiteral("ZъбюЮ")), QStringLiteral("Урок"));
+        QCOMPARE(scrambleText(QStringLiteral("Урок")), QStringLiteral("#ъбюЮ"));
+        QCOMPARE(scrambleText(QStringLiteral("Урок"), QLatin1Char('*')), QStringLiteral("*ъбюЮ"));
+    }
+
+    void keyDependsOnThePositionOnly()
+    {
+        // 25 equal characters: position i of the reversed text uses key 12 + i mod 12.
+        const QString stored = QLatin1Char('#') + QString(25, QLatin1Char('A'));
+        const QString plain = unscrambleText(stored);
+        QCOMPARE(plain.size(), 25);
+        QCOMPARE(plain.at(0), QChar('A' ^ 13));
+        QCOMPARE(plain.at(10), QChar('A' ^ 23)); // 11th
+        QCOMPARE(plain.at(11), QChar('A' ^ 12)); // 12th
+        QCOMPARE(plain.at(12), QChar('A' ^ 13)); // 13th
+        QCOMPARE(plain.at(23), QChar('A' ^ 12)); // 24th
+        QCOMPARE(plain.at(24), QChar('A' ^ 13)); // 25th
+    }
+
+    void shortTexts()
+    {
+        QCOMPARE(unscrambleText(QString()), QString());
+        QCOMPARE(unscrambleText(QStringLiteral("Ж")), QString());
+        QCOMPARE(scrambleText(QString()), QStringLiteral("#"));
+        QCOMPARE(unscrambleText(scrambleText(QString())), QString());
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("plain");
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(char(b));
+        QByteArray backwards = all;
+        std::reverse(backwards.begin(), backwards.end());
+        QTest::newRow("every byte value") << fromWindows1251(all);
+        QTest::newRow("every byte value, backwards") << fromWindows1251(backwards);
+        QTest::newRow("Cyrillic task line")
+            << QStringLiteral("Разделете x^3 - 6x^2 + 11x - 6 на (x - 1) по метода на Хорнер.");
+        QTest::newRow("Ё, ё and №") << QStringLiteral("Ёё № 12 — „цитат“");
+        QTest::newRow("one character") << QStringLiteral("я");
+    }
+    void roundTrip()
+    {
+        QFETCH(QString, plain);
+        QCOMPARE(unscrambleText(scrambleText(plain)), plain);
+        // Every prefix too, so that each length meets the keys at another phase.
+        for (int n = 0; n < std::min<int>(plain.size(), 30); ++n)
+            QCOMPARE(unscrambleText(scrambleText(plain.left(n))), plain.left(n));
+    }
+
+    void charactersOutsideTheCodePageBecomeQuestionMarks()
+    {
+        QCOMPARE(unscrambleText(scrambleText(QStringLiteral("аѝ😀б"))), QStringLiteral("а??б"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextScrambling)
+#include "tst_text_scrambling.moc"

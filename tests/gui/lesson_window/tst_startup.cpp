@@ -1,0 +1,192 @@
+#include "core/system/messages.h"
+#include "gui/lesson_window/tezo.h"
+#include "gui/tasks_window/tezo_n.h"
+#include "support/scripted_platform.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTest>
+#include <QTimer>
+
+using namespace lesson;
+using lesson::test::LessonRun;
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void messagesOfTheLessonWindow()
+    {
+        const MessageSpec one = lessonWindowMessage(1);
+        QCOMPARE(one.title, QStringLiteral("Електронен урок"));
+        QCOMPARE(one.text, QStringLiteral("1\r\nЛипсва съответстващ конфигурационен файл  \r\n"
+                                          "Моля, копирайте изпълнимия и коректния конфигурационен "
+                                          "файл\r\nв основната директория на урока "));
+        QCOMPARE(one.buttons, MessageSpec::Buttons::Ok);
+        QCOMPARE(one.icon, MessageSpec::Icon::Critical);
+
+        const MessageSpec two = lessonWindowMessage(2);
+        QCOMPARE(two.text, QStringLiteral("Желаете ли изход от урока?"));
+        QCOMPARE(two.buttons, MessageSpec::Buttons::YesNo);
+        QCOMPARE(two.defaultButton, MessageSpec::DefaultButton::No);
+
+        const MessageSpec three = lessonWindowMessage(3);
+        QCOMPARE(three.text, QStringLiteral("3\r\nИзползваният конфигурационния файл е некоректен!"
+                                            "\r\nКодът на несъответствие е: \r\nМоля, минете през "
+                                            "режим Настройка."));
+        QCOMPARE(three.icon, MessageSpec::Icon::Critical);
+        QCOMPARE(three.buttons, MessageSpec::Buttons::Ok);
+    }
+
+    void messageServiceAnswersYesOrNo()
+    {
+        LessonRun r;
+        Tezo *tezo = r.lesson->tezo();
+        r.platform.asked.clear();
+        r.platform.answers = {true, false};
+        QCOMPARE(tezo->Greska_Otgowor1(2), QStringLiteral("Yes"));
+        QCOMPARE(tezo->Greska_Otgowor1(2), QStringLiteral("No"));
+        // An OK-only box can only answer "No".
+        r.platform.answers = {true};
+        QCOMPARE(tezo->Greska_Otgowor1(1), QStringLiteral("No"));
+        QCOMPARE(r.platform.asked.size(), 3);
+        QCOMPARE(r.platform.quitCalls, 0);
+    }
+
+    void startWithoutConfiguration()
+    {
+        LessonRun r;
+        QString captionWhenAsked;
+        bool visibleWhenAsked = true;
+        r.platform.onMessage = [&](const MessageSpec &) {
+            captionWhenAsked = r.lesson->tezo()->windowTitle();
+            visibleWhenAsked = r.lesson->tezo()->isVisible();
+        };
+        r.lesson->start();
+        Tezo *tezo = r.lesson->tezo();
+
+        // Message 1 came during start-up, before the caption was extended
+        // and before the window was shown.
+        QCOMPARE(r.platform.asked.size(), 1);
+        QCOMPARE(r.platform.asked.first().text, lessonWindowMessage(1).text);
+        QCOMPARE(captionWhenAsked, QStringLiteral("Тезомат - урочно съдържание."));
+        QVERIFY(!visibleWhenAsked);
+        QVERIFY(tezo->isVisible());
+
+        QCOMPARE(tezo->windowTitle(), QStringLiteral("Тезомат - урочно съдържание. Полиноми и "
+                                                     "уравнения  Версия  .96 от 2009/10/28"));
+        QCOMPARE(tezo->run.CurrentPointTime, qint16(1));
+        QCOMPARE(tezo->run.TickCount, 0);
+        QCOMPARE(tezo->run.PlanPointCount, qint16(6));
+        QCOMPARE(tezo->run.PointDone[0], quint8(6));
+        QCOMPARE(tezo->run.PointTime[0], qint16(0));
+        for (int k = 1; k <= 6; ++k) {
+            QCOMPARE(tezo->run.PointTime[std::size_t(k)], qint16(8 + 2 * k));
+            QCOMPARE(tezo->run.PointDone[std::size_t(k)], quint8(0));
+        }
+        QCOMPARE(tezo->run.ImageSource, quint8(0));
+        QCOMPARE(r.lesson->store().List_Ur[1].read(2), QStringLiteral("0"));
+        // The tasks window exists, hidden; every flag reads 0.
+        QVERIFY(r.lesson->hasTezoN());
+        QVERIFY(!r.lesson->tezoN()->isVisible());
+        for (int k = 0; k <= 41; ++k)
+            QCOMPARE(tezo->ModeFlag(k), 0);
+        QVERIFY(!tezo->mnu_Wyprosi->isEnabled());
+        QVERIFY(!r.lesson->tezoN()->mnu_All_zadachi->isEnabled());
+        QVERIFY(tezo->Timer1->isActive());
+    }
+
+    void windowsExistOnce()
+    {
+        LessonRun r;
+        Tezo *tezo = r.lesson->tezo();
+        QCOMPARE(r.lesson->tezo(), tezo);
+        QCOMPARE(r.lesson->tezoN(), r.lesson->tezoN());
+        QCOMPARE(r.platform.asked.size(), 1);
+    }
+
+    void pointTimesRoundHalvesToEven()
+    {
+        ContentStore store = test::lessonContent();
+        store.Wremena[2].write(1, QStringLiteral("12.5"));
+        store.Wremena[2].write(2, QStringLiteral("13.5"));
+        store.Wremena[2].write(3, QStringLiteral("14,5"));
+        LessonRun r(store);
+        Tezo *tezo = r.lesson->tezo();
+        QCOMPARE(tezo->run.PointTime[1], qint16(12));
+        QCOMPARE(tezo->run.PointTime[2], qint16(14));
+        QCOMPARE(tezo->run.PointTime[3], qint16(14));
+    }
+
+    void saveMenuFollowsTheDrive_data()
+    {
+        QTest::addColumn<int>("drive");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("undetermined") << 0 << false;
+        QTest::newRow("removable") << 1 << true;
+        QTest::newRow("fixed") << 2 << true;
+        QTest::newRow("network") << 3 << false;
+        QTest::newRow("CD-ROM") << 4 << false;
+        QTest::newRow("RAM disk") << 5 << false;
+    }
+    void saveMenuFollowsTheDrive()
+    {
+        QFETCH(int, drive);
+        QFETCH(bool, enabled);
+        LessonRun r;
+        r.platform.driveType = quint8(drive);
+        r.lesson->tezo();
+        QCOMPARE(r.lesson->tezoN()->zap_resheshenie->isEnabled(), enabled);
+    }
+
+    void reportFileStatus()
+    {
+        LessonRun r;
+        QCOMPARE(Tezo::ReportFileStatus(QStringLiteral("TAVN7.UFG")), qint16(0));
+        QFile file(r.path(QStringLiteral("TAVN7.UFG")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QCOMPARE(Tezo::ReportFileStatus(QStringLiteral("TAVN7.UFG")), qint16(1));
+        QCOMPARE(Tezo::ReportFileStatus(r.directory.path()), qint16(0));
+    }
+
+    void closeButtonAsksBeforeEnding()
+    {
+        LessonRun r;
+        r.lesson->start();
+        Tezo *tezo = r.lesson->tezo();
+        r.platform.asked.clear();
+
+        r.platform.answers = {false};
+        QVERIFY(!tezo->close());
+        QCOMPARE(r.platform.asked.size(), 1);
+        QCOMPARE(r.platform.asked.first().text, QStringLiteral("Желаете ли изход от урока?"));
+        QVERIFY(tezo->isVisible());
+        QVERIFY(!r.lesson->hasEnded());
+        QCOMPARE(r.platform.quitCalls, 0);
+
+        r.platform.answers = {true};
+        tezo->close();
+        QCOMPARE(r.platform.asked.size(), 2);
+        QVERIFY(r.lesson->hasEnded());
+        QVERIFY(!tezo->isVisible());
+        QCOMPARE(r.platform.quitCalls, 1);
+    }
+
+    void exitCommandAnsweredNoChangesNothing()
+    {
+        LessonRun r;
+        r.lesson->start();
+        Tezo *tezo = r.lesson->tezo();
+        r.platform.answers = {false};
+        tezo->Izhod->trigger();
+        QVERIFY(tezo->isVisible());
+        QVERIFY(!r.lesson->hasEnded());
+        r.platform.answers = {true};
+        tezo->Izhod->trigger();
+        QVERIFY(r.lesson->hasEnded());
+        QVERIFY(!tezo->isVisible());
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
