@@ -27,6 +27,9 @@ bool QtPlatform::showMessage(const MessageSpec &message)
     case MessageSpec::Icon::Question:
         box.setIcon(QMessageBox::Question);
         break;
+    case MessageSpec::Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
     case MessageSpec::Icon::None:
         break;
     }

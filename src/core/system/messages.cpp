@@ -62,6 +62,13 @@ MessageSpec lessonWindowMessage(int code)
     }
 }
 
+MessageSpec fileNotWrittenMessage(const QString &text)
+{
+    MessageSpec m = critical(text);
+    m.icon = MessageSpec::Icon::Warning;
+    return m;
+}
+
 MessageSpec tasksWindowMessage(int code)
 {
     switch (code) {

@@ -8,7 +8,7 @@ namespace lesson {
 // breaks; the box itself shows them as ordinary line breaks.
 struct MessageSpec {
     enum class Buttons { Ok, YesNo };
-    enum class Icon { None, Critical, Question };
+    enum class Icon { None, Critical, Question, Warning };
     enum class DefaultButton { None, Yes, No };
 
     QString title;
@@ -25,6 +25,11 @@ QString messageTitle();
 // (codes 2, 3). An unknown code gives an OK box with the code alone.
 MessageSpec lessonWindowMessage(int code);
 MessageSpec tasksWindowMessage(int code);
+
+// A file the lesson could not write: the text names the file and the reason
+// (writeFailureText), and may add what the pupil can do now. An OK box with
+// the warning icon; nothing the pupil typed is lost behind it.
+MessageSpec fileNotWrittenMessage(const QString &text);
 
 // The message services answer with these texts.
 inline QString yesText()
