@@ -1,6 +1,12 @@
 # make run   - install what is missing, build, and start the lesson in build/run/
 # make test  - install what is missing, build, and run every test
 # make deps  - only install the missing Debian packages
+# make deb   - build the Debian package build/tezomat_*.deb
+# make icon  - redraw the program's icon into packaging/icons
+# make test-asan - build again with AddressSanitizer and UndefinedBehaviorSanitizer
+#                  (in build-asan/) and run every test there
+# make fuzz  - build the libFuzzer targets with clang (in build-fuzz/) and run each
+#              for FUZZ_SECONDS (600 by default)
 
 BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
@@ -8,12 +14,12 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Qt 6 Widgets for building, fonts with Cyrillic, Qt's Bulgarian texts,
 # Xvfb for the end-to-end test.
-PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
+PACKAGES = cmake g++ clang make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
            fonts-dejavu-core fonts-dejavu-extra fonts-liberation xvfb xauth
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test pictures clean
+.PHONY: deps configure build run test test-asan fuzz pictures icon deb clean
 
 deps:
 	@missing=""; \
@@ -42,9 +48,50 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
+# The whole suite once more under both sanitizers. Leaks inside the system's
+# font and display libraries are not ours (tests/asan-suppressions.txt).
+ASAN_BUILD ?= build-asan
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTEZOMAT_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	cd $(ASAN_BUILD) && \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/asan-suppressions.txt:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j$(JOBS)
+
+# libFuzzer on the lesson's readers. New inputs go to build-fuzz/corpus, and
+# an input that makes a reader fail to build-fuzz/findings: copy it into
+# tests/data/fuzz/<reader>/ so that the ordinary tests replay it for good.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 600
+FUZZERS = configuration_file configuration_source lesson_resources unscrambling
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DTEZOMAT_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target $(addprefix fuzz_,$(FUZZERS))
+	@status=0; for f in $(FUZZERS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$f $(FUZZ_BUILD)/findings/$$f; \
+	  echo "== fuzz_$$f for $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD)/tests/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/findings/$$f/ \
+	    $(FUZZ_BUILD)/corpus/$$f tests/data/fuzz/$$f || status=1; \
+	done; exit $$status
+
 # Redraws the lesson's pictures into src/lesson_data/pictures.
 pictures: build
 	$(BUILD)/tools/lesson_pictures/lesson-pictures src/lesson_data/pictures
+
+# Redraws the program's icon into packaging/icons.
+icon: build
+	$(BUILD)/tools/app_icon/app-icon packaging/icons
+
+# The Debian package; dpkg-shlibdeps finds the Qt libraries it needs.
+deb: build
+	@dpkg-query -W -f='$${Status}\n' dpkg-dev 2>/dev/null | grep -q 'install ok installed' || \
+	  { $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq dpkg-dev; }
+	cd $(BUILD) && cpack -G DEB
+	@ls $(BUILD)/tezomat_*.deb
 
 clean:
 	rm -rf $(BUILD)

@@ -12,8 +12,8 @@ namespace {
 
 class Loader {
 public:
-    explicit Loader(QString root)
-        : m_root(std::move(root))
+    explicit Loader(const LessonFileReader &reader)
+        : m_reader(reader)
     {
     }
 
@@ -31,7 +31,7 @@ private:
     bool loadSection(const QJsonObject &doc, const QString &section, ElementKind kind);
     bool loadElement(ElementKind kind, const QString &name, int index, const QJsonValue &value);
 
-    QString m_root;
+    const LessonFileReader &m_reader;
     QString m_error;
     ContentStore m_store;
 };
@@ -47,10 +47,10 @@ bool Loader::readFile(const QString &relative, QByteArray &bytes)
 {
     if (relative.isEmpty() || relative.contains(QLatin1String("..")))
         return fail(QStringLiteral("неправилно име на файл \"%1\"").arg(relative));
-    QFile file(m_root + QLatin1Char('/') + relative);
-    if (!file.open(QIODevice::ReadOnly))
+    std::optional<QByteArray> read = m_reader(relative);
+    if (!read)
         return fail(QStringLiteral("липсва файлът \"%1\"").arg(relative));
-    bytes = file.readAll();
+    bytes = std::move(*read);
     return true;
 }
 
@@ -204,7 +204,17 @@ LoadResult Loader::run()
 
 LoadResult loadLessonStore(const QString &root)
 {
-    return Loader(root).run();
+    return loadLessonStore([&root](const QString &relative) -> std::optional<QByteArray> {
+        QFile file(root + QLatin1Char('/') + relative);
+        if (!file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        return file.readAll();
+    });
+}
+
+LoadResult loadLessonStore(const LessonFileReader &reader)
+{
+    return Loader(reader).run();
 }
 
 } // namespace lesson

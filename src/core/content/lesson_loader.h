@@ -2,8 +2,10 @@
 
 #include "core/content/content_store.h"
 
+#include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace lesson {
@@ -21,5 +23,11 @@ struct LoadResult {
 // range, a missing or undecodable file, a CR in a file, a picture that is
 // not a JPEG) is refused with an error naming the place.
 LoadResult loadLessonStore(const QString &root = QStringLiteral(":/lesson"));
+
+// The same from any source of files: the reader gives the bytes of a file
+// named relative to the lesson's folder ("lesson.json", "points/1.txt"), or
+// nothing when there is no such file.
+using LessonFileReader = std::function<std::optional<QByteArray>(const QString &relative)>;
+LoadResult loadLessonStore(const LessonFileReader &reader);
 
 } // namespace lesson

@@ -1,0 +1,264 @@
+// Whole-process figures of the lesson beside a bare Qt window with as many
+// widgets, measured in one run on the same X display:
+//   start-up   from starting the process to its window being mapped;
+//   memory     peak resident memory once the window is up;
+//   idle CPU   processor time over ten idle seconds with the lesson's timer
+//              running (the lesson window's clock ticks ten times a second).
+//
+//   xvfb-run -a build/bench/bench_process build/tezomat build/bench/bare_window CONFIG.UFG [rounds]
+//
+// The lesson runs in a temporary folder holding CONFIG.UFG as TAVN7.UFG, so
+// that it starts straight into its window.
+#include "core/content/lesson_loader.h"
+#include "gui/lesson.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+class SilentPlatform : public lesson::Platform {
+public:
+    bool showMessage(const lesson::MessageSpec &) override { return false; }
+    quint8 currentDriveType() override { return lesson::DriveFixed; }
+    void clearClipboard() override {}
+    QStringList screenFonts() override { return {}; }
+    void quit() override {}
+};
+
+// How many widgets the lesson has once its window is up (in a child process
+// of our own, offscreen).
+int countLessonWidgets(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    lesson::LoadResult loaded = lesson::loadLessonStore();
+    if (!loaded.store)
+        return 1;
+    SilentPlatform platform;
+    lesson::Lesson run(std::move(*loaded.store), platform);
+    run.start();
+    std::printf("%d\n", int(QApplication::allWidgets().size()));
+    return 0;
+}
+
+struct Sample {
+    double startMs = 0;
+    long peakKb = 0;
+    double idleCpuPercent = -1;
+};
+
+long statusKb(pid_t pid, const char *field)
+{
+    std::ifstream in("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    const std::size_t n = std::strlen(field);
+    while (std::getline(in, line)) {
+        if (line.compare(0, n, field) == 0)
+            return std::stol(line.substr(n + 1));
+    }
+    return 0;
+}
+
+// User and system time of the process, in seconds.
+double cpuSeconds(pid_t pid)
+{
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::size_t close = text.rfind(')');
+    std::vector<std::string> fields;
+    std::size_t at = close + 2;
+    while (at < text.size()) {
+        const std::size_t next = text.find(' ', at);
+        fields.push_back(text.substr(at, next - at));
+        if (next == std::string::npos)
+            break;
+        at = next + 1;
+    }
+    // Fields after the name start at "state"; utime and stime are the 12th
+    // and 13th of them.
+    const double ticks = double(sysconf(_SC_CLK_TCK));
+    return (std::stod(fields.at(11)) + std::stod(fields.at(12))) / ticks;
+}
+
+class DisplayWatch {
+public:
+    DisplayWatch()
+    {
+        m_connection = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(m_connection))
+            return;
+        xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
+        const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(m_connection, screen->root, XCB_CW_EVENT_MASK, &mask);
+        const char *name = "_NET_WM_PID";
+        xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+            m_connection, xcb_intern_atom(m_connection, 0, uint16_t(std::strlen(name)), name),
+            nullptr);
+        m_pidAtom = atom ? atom->atom : 0;
+        std::free(atom);
+        xcb_flush(m_connection);
+        m_ok = true;
+    }
+    ~DisplayWatch() { xcb_disconnect(m_connection); }
+    bool ok() const { return m_ok; }
+
+    // Waits until a window of the process is mapped; false after the timeout.
+    bool waitForMap(pid_t pid, Clock::time_point deadline)
+    {
+        while (Clock::now() < deadline) {
+            xcb_generic_event_t *event = xcb_poll_for_event(m_connection);
+            if (!event) {
+                usleep(200);
+                continue;
+            }
+            const bool mapped = (event->response_type & 0x7F) == XCB_MAP_NOTIFY;
+            const xcb_window_t window =
+                mapped ? reinterpret_cast<xcb_map_notify_event_t *>(event)->window : 0;
+            std::free(event);
+            if (mapped && windowPid(window) == pid)
+                return true;
+        }
+        return false;
+    }
+
+private:
+    pid_t windowPid(xcb_window_t window)
+    {
+        xcb_get_property_reply_t *reply = xcb_get_property_reply(
+            m_connection,
+            xcb_get_property(m_connection, 0, window, m_pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr);
+        pid_t pid = 0;
+        if (reply && xcb_get_property_value_length(reply) == 4)
+            pid = pid_t(*static_cast<uint32_t *>(xcb_get_property_value(reply)));
+        std::free(reply);
+        return pid;
+    }
+
+    xcb_connection_t *m_connection = nullptr;
+    xcb_atom_t m_pidAtom = 0;
+    bool m_ok = false;
+};
+
+bool runOnce(DisplayWatch &display, const std::vector<std::string> &command, const QString &folder,
+             bool measureIdle, Sample &sample)
+{
+    const Clock::time_point start = Clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(folder.toLocal8Bit().constData()) != 0)
+            _exit(127);
+        std::vector<char *> args;
+        for (const std::string &a : command)
+            args.push_back(const_cast<char *>(a.c_str()));
+        args.push_back(nullptr);
+        execv(args[0], args.data());
+        _exit(127);
+    }
+    const bool mapped = display.waitForMap(pid, start + std::chrono::seconds(20));
+    sample.startMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    if (mapped) {
+        // Let the first frames be painted before reading the peak.
+        usleep(500000);
+        sample.peakKb = statusKb(pid, "VmHWM:");
+        if (measureIdle) {
+            const double before = cpuSeconds(pid);
+            sleep(10);
+            sample.idleCpuPercent = (cpuSeconds(pid) - before) / 10.0 * 100.0;
+        }
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    return mapped;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc >= 2 && std::strcmp(argv[1], "--count") == 0)
+        return countLessonWidgets(argc, argv);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: bench_process TEZOMAT BARE_WINDOW CONFIG.UFG [rounds]\n");
+        return 2;
+    }
+    const std::string lesson = argv[1];
+    const std::string bare = argv[2];
+    const int rounds = argc > 4 ? std::max(1, std::atoi(argv[4])) : 10;
+
+    // The widget count, from a child process of our own.
+    std::string self = argv[0];
+    FILE *count = popen((self + " --count").c_str(), "r");
+    int widgets = 0;
+    if (!count || std::fscanf(count, "%d", &widgets) != 1 || widgets <= 0) {
+        std::fprintf(stderr, "could not count the lesson's widgets\n");
+        return 1;
+    }
+    pclose(count);
+
+    QTemporaryDir folder;
+    if (!QFile::copy(QString::fromLocal8Bit(argv[3]),
+                     folder.filePath(QStringLiteral("TAVN7.UFG")))) {
+        std::fprintf(stderr, "cannot copy %s\n", argv[3]);
+        return 1;
+    }
+    DisplayWatch display;
+    if (!display.ok()) {
+        std::fprintf(stderr, "no X display\n");
+        return 1;
+    }
+    std::vector<double> lessonStart, bareStart, lessonPeak, barePeak;
+    Sample lessonIdle, bareIdle;
+    for (int round = 0; round < rounds; ++round) {
+        // The idle measure is taken once, in the last round.
+        const bool idle = round == rounds - 1;
+        Sample a, b;
+        if (!runOnce(display, {lesson}, folder.path(), idle, a) ||
+            !runOnce(display, {bare, std::to_string(widgets)}, folder.path(), idle, b)) {
+            std::fprintf(stderr, "a window did not appear\n");
+            return 1;
+        }
+        lessonStart.push_back(a.startMs);
+        bareStart.push_back(b.startMs);
+        lessonPeak.push_back(double(a.peakKb));
+        barePeak.push_back(double(b.peakKb));
+        if (idle) {
+            lessonIdle = a;
+            bareIdle = b;
+        }
+    }
+    const double startRatio = median(lessonStart) / median(bareStart);
+    const double memoryRatio = median(lessonPeak) / median(barePeak);
+    std::printf("widgets in each window: %d; rounds: %d (medians)\n", widgets, rounds);
+    std::printf(
+        "start-up to mapped window: lesson %.1f ms, bare %.1f ms, ratio %.2f (goal <= 1.10)\n",
+        median(lessonStart), median(bareStart), startRatio);
+    std::printf("peak memory: lesson %.0f KiB, bare %.0f KiB, ratio %.2f (goal <= 1.10)\n",
+                median(lessonPeak), median(barePeak), memoryRatio);
+    std::printf("idle CPU over 10 s: lesson %.2f %%, bare %.2f %% of one core (goal < 1 %%)\n",
+                lessonIdle.idleCpuPercent, bareIdle.idleCpuPercent);
+    return 0;
+}

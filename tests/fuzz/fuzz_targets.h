@@ -1,0 +1,94 @@
+#pragma once
+
+// What the fuzzers feed to the lesson's readers, one function per reader.
+// Each also checks a property that must hold for every input it accepts and
+// aborts when it does not, so that the fuzzer reports it. The ordinary test
+// suite replays every kept input through the same functions.
+
+#include "config_source.h"
+#include "core/configuration/configuration_file.h"
+#include "core/content/code_page.h"
+#include "core/content/lesson_loader.h"
+#include "core/tasks/text_scrambling.h"
+
+#include <QByteArray>
+#include <QStringDecoder>
+
+#include <cstdlib>
+
+namespace lesson::fuzz {
+
+inline void require(bool holds)
+{
+    if (!holds)
+        std::abort();
+}
+
+// The lesson's configuration file: read as the lesson reads it, and applied
+// to the lesson's own content when accepted.
+inline void configurationFile(const QByteArray &bytes)
+{
+    static const ContentStore content = [] {
+        LoadResult loaded = loadLessonStore();
+        require(loaded.store.has_value());
+        return *loaded.store;
+    }();
+    if (const std::optional<ConfigFile> records = parseConfigurationRecords(bytes))
+        require(formatConfiguration(*records) == bytes);
+    const ConfigReadResult read = readConfiguration(bytes, QStringLiteral("TAVN7"));
+    require(read.file.has_value() == (read.messageCode == 0));
+    if (!read.file)
+        return;
+    ContentStore store = content;
+    ItemList flags;
+    ItemList flagCopy;
+    applyConfiguration(*read.file, store, flags, flagCopy);
+    require(flagCopy.count() == 41);
+}
+
+// The teacher's tool's source: whatever it accepts it can write, and the
+// written file reads back as the same records.
+inline void configurationSource(const QByteArray &bytes)
+{
+    QStringDecoder decode(QStringDecoder::Utf8);
+    const QString text = decode(bytes);
+    if (decode.hasError())
+        return;
+    const tezomat_config::SourceResult parsed = tezomat_config::parseConfigSource(text);
+    require(parsed.file.has_value() == parsed.error.isEmpty());
+    if (!parsed.file)
+        return;
+    const QByteArray written = formatConfiguration(*parsed.file);
+    require(written.size() == kConfigFileSize);
+    require(parseConfigurationRecords(written) == parsed.file);
+    tezomat_config::describeConfiguration(*parsed.file);
+}
+
+// The lesson's resources: the input up to its first zero byte is lesson.json,
+// the rest is the content of every file it names (texts and pictures).
+inline void lessonResources(const QByteArray &bytes)
+{
+    const qsizetype split = bytes.indexOf('\0');
+    const QByteArray json = split < 0 ? bytes : bytes.left(split);
+    const QByteArray files = split < 0 ? QByteArray() : bytes.mid(split + 1);
+    const LoadResult loaded =
+        loadLessonStore([&](const QString &relative) -> std::optional<QByteArray> {
+            return relative == QLatin1String("lesson.json") ? json : files;
+        });
+    require(loaded.store.has_value() == loaded.error.isEmpty());
+    const QSize size = pixelSizeOfJpeg(files);
+    require(!size.isValid() || (size.width() > 0 && size.height() > 0));
+}
+
+// Unscrambling a stored task line: scrambling the result again with the
+// discarded leading character gives the stored line back.
+inline void unscrambling(const QByteArray &bytes)
+{
+    const QString stored = fromWindows1251(bytes);
+    const QString plain = unscrambleText(stored);
+    require(plain.size() == std::max<qsizetype>(0, stored.size() - 1));
+    if (!stored.isEmpty())
+        require(scrambleText(plain, stored.at(0)) == stored);
+}
+
+} // namespace lesson::fuzz
