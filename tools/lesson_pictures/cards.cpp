@@ -34,10 +34,19 @@ QRectF drawMotifPanel(QPainter &p, const QRectF &strip)
     return strip.adjusted(5, 3, -5, -3);
 }
 
-// Vieta's formulas for x^2 + px + q = 0, one relation per line.
+// Vieta's formulas: the equation x^2 + px + q = 0 whose p and q they use,
+// then one relation per line.
 void vietaMotif(QPainter &p, const QRectF &strip)
 {
     const QRectF inner = drawMotifPanel(p, strip);
+    Formula equation;
+    equation.var(QStringLiteral("x"))
+        .sup(QStringLiteral("2"))
+        .text(QStringLiteral(" + "))
+        .var(QStringLiteral("px"))
+        .text(QStringLiteral(" + "))
+        .var(QStringLiteral("q"))
+        .text(QStringLiteral(" = 0"));
     Formula sum;
     sum.var(QStringLiteral("x"))
         .sub(QStringLiteral("1"))
@@ -54,12 +63,23 @@ void vietaMotif(QPainter &p, const QRectF &strip)
         .sub(QStringLiteral("2"))
         .text(QStringLiteral(" = "))
         .var(QStringLiteral("q"));
-    const double lineHeight = inner.height() / 2.0;
-    const int px = std::min({sum.fit(inner.width(), 14, 8), product.fit(inner.width(), 14, 8),
-                             static_cast<int>(lineHeight * 0.8)});
+    const double lineHeight = inner.height() / 3.0;
+    const int px =
+        std::min({equation.fit(inner.width(), 14, 8), sum.fit(inner.width(), 14, 8),
+                  product.fit(inner.width(), 14, 8), static_cast<int>(lineHeight * 0.8)});
     const double baseline = inner.top() + lineHeight / 2.0 + px * 0.35;
-    sum.drawCentred(p, inner.center().x(), baseline, px, palette::ink);
-    product.drawCentred(p, inner.center().x(), baseline + lineHeight, px, palette::ink);
+    equation.drawCentred(p, inner.center().x(), baseline, px, palette::blue);
+    // A short rule between the equation and what it gives, halfway from the
+    // descenders of p and q to the tops of the next line.
+    const double ruleY = baseline + (lineHeight - px * 0.5) / 2.0;
+    const double halfRule = equation.width(px) / 2.0;
+    p.save();
+    p.setPen(QPen(palette::frame, 0.6));
+    p.drawLine(QPointF(inner.center().x() - halfRule, ruleY),
+               QPointF(inner.center().x() + halfRule, ruleY));
+    p.restore();
+    sum.drawCentred(p, inner.center().x(), baseline + lineHeight, px, palette::ink);
+    product.drawCentred(p, inner.center().x(), baseline + 2 * lineHeight, px, palette::ink);
 }
 
 // Newton's tangent method on f(x) = x^2 - 2: from x0 the tangent meets the
@@ -273,7 +293,7 @@ void drawVieta(QPainter &p, const QSize &size)
                       years(1540, 1603),
                       {Hair::Short, Beard::Pointed, Neckwear::Ruff, true, false},
                       vietaMotif,
-                      0.17};
+                      0.26};
     drawPortraitCard(p, size, card);
 }
 

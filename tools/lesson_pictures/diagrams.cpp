@@ -798,7 +798,6 @@ void drawBinomialFormula(QPainter &p, const QSize &size)
         .var(QStringLiteral("b"))
         .sup(n);
     const int px = binomial.fit(size.width() - 28, 20, 11);
-    binomial.drawCentred(p, size.width() / 2.0, y + px + 10, px, palette::ink);
 
     // Where the coefficients come from.
     Formula lead;
@@ -819,7 +818,22 @@ void drawBinomialFormula(QPainter &p, const QSize &size)
     const double total =
         wordW + lead.width(smallPx) + fractionWidth(numerator, denominator, smallPx);
     const double left = (size.width() - total) / 2.0;
-    const double barY = size.height() - 24.0;
+
+    // The formula (scripts reach about 0.95 of its size above the baseline
+    // and 0.4 below) and the fraction (about 1.1 of its size above the bar
+    // and 1.2 below) form one block under the title: a small fixed gap
+    // between the two lines, the rest of the height shared above and below.
+    const double formulaAbove = px * 0.95;
+    const double formulaBelow = px * 0.4;
+    const double fractionAbove = smallPx * 1.1;
+    const double fractionBelow = smallPx * 1.2;
+    const double between = 8.0;
+    const double block = formulaAbove + formulaBelow + between + fractionAbove + fractionBelow;
+    const double bottom = size.height() - 6.0;
+    const double top = y + std::max(0.0, (bottom - y - block) / 2.0);
+    const double baseline = top + formulaAbove;
+    binomial.drawCentred(p, size.width() / 2.0, baseline, px, palette::ink);
+    const double barY = baseline + formulaBelow + between + fractionAbove;
     p.save();
     p.setFont(wordFont);
     p.setPen(palette::muted);

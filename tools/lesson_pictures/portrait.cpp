@@ -761,9 +761,17 @@ void drawPortraitCard(QPainter &p, const QSize &size, const PortraitCard &card)
         }
     }
     const QFont nameFont = makeFont(Family::Serif, namePx, true);
+    // On a small card the years at 0.8 of the name would be a smudge a few
+    // pixels high; there they lose the blanks around the dash and take one
+    // pixel size more than the bold name, in the ink colour.
+    const bool smallCard = w < 120.0;
+    QString years = card.years;
+    if (smallCard)
+        years.replace(QStringLiteral(" \u2013 "), QStringLiteral("\u2013"));
+    const int yearsMax =
+        smallCard ? namePx + 1 : std::max(8, static_cast<int>(std::lround(namePx * 0.8)));
     const int yearsPx =
-        std::max(8, fitPixelSize({card.years}, Family::Sans, false, content.width(),
-                                 std::max(8, static_cast<int>(std::lround(namePx * 0.8))), 7));
+        std::max(8, fitPixelSize({years}, Family::Sans, false, content.width(), yearsMax, 7));
     const QFont yearsFont = makeFont(Family::Sans, yearsPx);
     const double nameHeight = QFontMetricsF(nameFont).height() * nameLines.size();
     const double yearsHeight = QFontMetricsF(yearsFont).height();
@@ -810,8 +818,8 @@ void drawPortraitCard(QPainter &p, const QSize &size, const PortraitCard &card)
     y = oval.bottom() + gap;
     y += drawCentredLines(p, QRectF(content.left(), y, content.width(), nameHeight), nameLines,
                           nameFont, palette::ink);
-    drawCentredLines(p, QRectF(content.left(), y, content.width(), yearsHeight), {card.years},
-                     yearsFont, palette::muted);
+    drawCentredLines(p, QRectF(content.left(), y, content.width(), yearsHeight), {years}, yearsFont,
+                     smallCard ? palette::ink : palette::muted);
     y += yearsHeight;
 
     if (card.motif) {

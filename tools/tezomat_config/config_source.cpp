@@ -2,6 +2,7 @@
 
 #include "core/content/code_page.h"
 #include "core/content/number_text.h"
+#include "tool_text.h"
 
 #include <QDate>
 #include <QHash>
@@ -24,11 +25,6 @@ enum class Section { None, Lesson, Flags, Tasks, Points, Labels };
 
 constexpr qint64 kInt16Max = std::numeric_limits<qint16>::max();
 constexpr int kLevelMax = 9;
-
-QString quoted(const QString &text)
-{
-    return QStringLiteral("„%1“").arg(text);
-}
 
 QString normalisedKey(const QString &key)
 {
@@ -68,6 +64,17 @@ QString hundredthsText(qint64 value)
             text.chop(1);
     }
     return value < 0 ? QLatin1Char('-') + text : text;
+}
+
+// A label as the teacher sees it; one whose length is out of range is
+// damaged, and nothing of it is decoded.
+QString labelShown(const ConfigRecord &record)
+{
+    if (record.labelLength > kConfigLabelCapacity)
+        return QStringLiteral("(повреден: обявени са %1 знака)").arg(record.labelLength);
+    if (record.labelLength == 0)
+        return QStringLiteral("(празен)");
+    return quoted(lesson::DecodeRecordText(record));
 }
 
 class SourceParser {
@@ -173,7 +180,7 @@ bool SourceParser::enterSection(int line, const QString &name)
     else
         return fail(line, QStringLiteral("непознат раздел [%1]; разделите са [урок], [режими], "
                                          "[задачи], [точки] и [надписи]")
-                              .arg(name.trimmed()));
+                              .arg(escapeControls(name.trimmed())));
     return true;
 }
 
@@ -220,20 +227,28 @@ bool SourceParser::numberedKey(int line, const QString &key, int lo, int hi, con
 
 bool SourceParser::labelText(int line, const QString &text, const QString &what)
 {
-    if (text.size() > kConfigLabelCapacity) {
-        return fail(line, QStringLiteral("%1 може да има най-много %2 знака, а %4 има %3")
-                              .arg(what)
-                              .arg(kConfigLabelCapacity)
-                              .arg(text.size())
-                              .arg(quoted(text)));
-    }
-    for (const QChar c : text) {
-        if (lesson::windows1251Code(c) < 0x20) {
+    // Whole characters: an emoji is one character, quoted whole.
+    const QList<uint> characters = text.toUcs4();
+    for (const uint c : characters) {
+        const QString one = QString::fromUcs4(reinterpret_cast<const char32_t *>(&c), 1);
+        if (isControl(c)) {
+            return fail(line, QStringLiteral("%1 съдържа управляващия знак %2, който не може да "
+                                             "бъде в надпис")
+                                  .arg(what, quoted(one)));
+        }
+        if (one.size() != 1 || lesson::windows1251Code(one.at(0)) < 0) {
             return fail(line, QStringLiteral("%1 съдържа знака %2, който файлът с настройки не "
                                              "може да запише (допустими са кирилица, латиница, "
                                              "цифри и обичайните знаци)")
-                                  .arg(what, quoted(QString(c))));
+                                  .arg(what, quoted(one)));
         }
+    }
+    if (characters.size() > kConfigLabelCapacity) {
+        return fail(line, QStringLiteral("%1 може да има най-много %2 знака, а %4 има %3")
+                              .arg(what)
+                              .arg(kConfigLabelCapacity)
+                              .arg(characters.size())
+                              .arg(quoted(text)));
     }
     return true;
 }
@@ -494,7 +509,8 @@ QString modeFlagMeaning(int k)
     case 16:
         return QStringLiteral("„Задачи/Речник“ е достъпно от началото и след всяка точка");
     case 17:
-        return QStringLiteral("планът се заключва, докато тече времето на точка");
+        return QStringLiteral("планът остава достъпен, докато тече времето на точка (при 0 се "
+                              "заключва до края ѝ)");
     case 18:
         return QStringLiteral("повторно избрана точка продължава от оставащото време");
     case 19:
@@ -531,8 +547,7 @@ QString describeConfiguration(const ConfigFile &file)
     const ConfigRecord &unused = file.records[5];
     QStringList out;
 
-    out << QStringLiteral("Урок (надпис на запис 4): %1")
-               .arg(quoted(lesson::DecodeRecordText(totals)));
+    out << QStringLiteral("Урок (надпис на запис 4): %1").arg(labelShown(totals));
     out << QStringLiteral("Версия (запис 3): %1 (записано %2; в заглавието на урока: %3)")
                .arg(hundredthsText(hints.Count))
                .arg(hints.Count)
@@ -608,15 +623,7 @@ QString describeConfiguration(const ConfigFile &file)
 
     out << QString() << QStringLiteral("Надписи на записите:");
     for (int r = 1; r <= lesson::kConfigRecordCount; ++r) {
-        const ConfigRecord &record = file.records[r - 1];
-        QString text;
-        if (record.labelLength > kConfigLabelCapacity)
-            text = QStringLiteral("(повреден: обявени са %1 знака)").arg(record.labelLength);
-        else if (record.labelLength == 0)
-            text = QStringLiteral("(празен)");
-        else
-            text = quoted(lesson::DecodeRecordText(record));
-        out << QStringLiteral("  запис %1: %2").arg(r).arg(text);
+        out << QStringLiteral("  запис %1: %2").arg(r).arg(labelShown(file.records[r - 1]));
     }
     return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

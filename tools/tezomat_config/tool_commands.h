@@ -8,18 +8,24 @@ namespace tezomat_config {
 
 // The commands of tezomat-config. Each returns the process exit code:
 // 0 when done, 1 when anything was refused (the reason goes to err, in
-// Bulgarian).
+// Bulgarian). Text taken from a file or from standard input is printed
+// with its control characters escaped.
 
 // arguments without the program name; no arguments or --help print the usage.
+// Standard input is read from in's device as bytes when it has one.
 int runTool(const QStringList &arguments, QTextStream &in, QTextStream &out, QTextStream &err);
 
 QString usageText();
 
 // Reads the UTF-8 source and writes the 600-byte file through QSaveFile.
-int writeConfigurationFile(const QString &sourcePath, const QString &targetPath, QTextStream &out,
-                           QTextStream &err);
+// The source itself is never written over, whatever its name or link; an
+// existing file that is not a configuration file is replaced only when
+// force is set, and anything but a plain file never.
+int writeConfigurationFile(const QString &sourcePath, const QString &targetPath, bool force,
+                           QTextStream &out, QTextStream &err);
 
-// Prints every field of a configuration file.
+// Says whether the lesson accepts the file (or which message it shows
+// instead), then prints every field.
 int showConfigurationFile(const QString &path, QTextStream &out, QTextStream &err);
 
 // Scrambles (or unscrambles) every line of in onto out.

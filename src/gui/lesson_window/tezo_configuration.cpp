@@ -1,6 +1,7 @@
 // Reading the teacher's configuration file at start-up.
 
 #include "core/configuration/configuration_file.h"
+#include "core/system/file_mode.h"
 #include "gui/lesson.h"
 #include "gui/lesson_window/tezo.h"
 #include "gui/tasks_window/tezo_n.h"
@@ -25,10 +26,10 @@ void Tezo::ReadLessonConfiguration()
         return;
     }
     // A file copied from a CD arrives read-only; the lesson never writes it,
-    // but it is made writable for its owner where that is allowed. Nothing
-    // stops the run when it is not.
+    // but it is made writable for its owner where that is allowed (never
+    // through a symbolic link). Nothing stops the run when it is not.
+    makeWritableForOwner(name);
     QFile file(name);
-    file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly))
         bytes = file.read(kConfigFileSize + 1);
