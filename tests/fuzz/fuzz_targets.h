@@ -6,13 +6,13 @@
 // suite replays every kept input through the same functions.
 
 #include "config_source.h"
+#include "tool_text.h"
 #include "core/configuration/configuration_file.h"
 #include "core/content/code_page.h"
 #include "core/content/lesson_loader.h"
 #include "core/tasks/text_scrambling.h"
 
 #include <QByteArray>
-#include <QStringDecoder>
 
 #include <cstdlib>
 
@@ -50,11 +50,14 @@ inline void configurationFile(const QByteArray &bytes)
 // written file reads back as the same records.
 inline void configurationSource(const QByteArray &bytes)
 {
-    QStringDecoder decode(QStringDecoder::Utf8);
-    const QString text = decode(bytes);
-    if (decode.hasError())
+    QString fault;
+    const std::optional<QString> text = tezomat_config::decodeUtf8(bytes, &fault);
+    require(text.has_value() == fault.isEmpty());
+    if (!text)
         return;
-    const tezomat_config::SourceResult parsed = tezomat_config::parseConfigSource(text);
+    // Whatever is accepted is exactly the UTF-8 it was read from.
+    require(text->toUtf8() == (bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes));
+    const tezomat_config::SourceResult parsed = tezomat_config::parseConfigSource(*text);
     require(parsed.file.has_value() == parsed.error.isEmpty());
     if (!parsed.file)
         return;
