@@ -46,7 +46,6 @@ private Q_SLOTS:
         QVERIFY(zad->isVisible());
         QCOMPARE(zad->Obsho_Pole->toPlainText(), source->toPlainText());
         QCOMPARE(zad->Obsho_Pole->font().family(), source->font().family());
-        QVERIFY(QFontInfo(zad->Obsho_Pole->font()).fixedPitch());
 
         // The size comes from the window's own list; the family stays.
         clickItem(zad->List_font, 5);
