@@ -239,7 +239,15 @@ int Tezo_n::ModeFlag(int k) const
 
 QString Tezo_n::Greska_Otgowor2(quint8 Ot_kyde)
 {
-    return askMessage(m_lesson.platform(), tasksWindowMessage(Ot_kyde));
+    // The task clock waits while the pupil answers: the list may already
+    // point at the task asked about while another one is shown, and a tick
+    // would mix the two tasks' times.
+    const bool running = Timer_n->isActive();
+    Timer_n->stop();
+    const QString answer = askMessage(m_lesson.platform(), tasksWindowMessage(Ot_kyde));
+    if (running)
+        Timer_n->start();
+    return answer;
 }
 
 QString Tezo_n::Fn_Decrypt(const QString &Tekst_za_dekodirane) const
@@ -281,8 +289,8 @@ void Tezo_n::List_Un_Click(int Index)
             CurrentTask = 1;
             s.List_Ur[1].write(2, QStringLiteral("1"));
         }
-        if (Val(s.Wremena[1].read(selectedTask())) > 0)
-            Text_Un[0]->setLocked(false);
+        // The answer pane's lock is settled by ShowTask, once it is known
+        // which task stays on screen.
         ShowTask();
         return;
     }
@@ -326,6 +334,9 @@ void Tezo_n::ShowTask()
     }
     CurrentTask = qint16(t);
     s.List_Ur[1].write(2, QString::number(t));
+    // The pane is open while the shown task has time left; a spent task's
+    // time is 0 for the rest of the run.
+    Text_Un[0]->setLocked(!(Val(s.Wremena[1].read(t)) > 0));
     // What the enlarged window shows belongs to the task that was left.
     if (m_lesson.hasTezoZad())
         m_lesson.tezoZad()->unlinkAnswer();
