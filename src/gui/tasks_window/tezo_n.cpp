@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <cmath>
@@ -71,7 +72,9 @@ Tezo_n::Tezo_n(Lesson &lesson)
     List_Un3 = ItemList(QStringList(98, QString()));
     buildControls();
     buildMenus();
-    resize(centralWidget()->width(), centralWidget()->height() + menuBar()->sizeHint().height());
+    buildSaveStatus();
+    resize(centralWidget()->width(), centralWidget()->height() + menuBar()->sizeHint().height() +
+                                         statusBar()->sizeHint().height());
 }
 
 Tezo_n::~Tezo_n() = default;
@@ -203,6 +206,7 @@ void Tezo_n::buildMenus()
         QAction *entry = m_saveMenu->addAction(saves[i - 1]);
         entry->setObjectName(QStringLiteral("mnu_ZapReshen_%1").arg(i));
         mnu_ZapReshen[std::size_t(i)] = entry;
+        connect(entry, &QAction::triggered, this, [this, i] { mnu_ZapReshen_Click(i); });
     }
 }
 
