@@ -11,9 +11,9 @@
 
 namespace lesson::test {
 
-// Starts the lesson as a pupil finds it with a teacher's configuration in
-// which every flag is on except the ones named (a hint after 120 s, the
-// solution after 300 s for every task).
+// Starts the lesson with a teacher's configuration in which every flag is on
+// except the ones named; every task's hint comes after 120 s, its solution
+// after 300 s.
 inline void startWithFlags(LessonRun &r, std::initializer_list<int> flagsOff)
 {
     ConfigFile file = lessonConfiguration();
@@ -29,11 +29,11 @@ inline void startWithFlags(LessonRun &r, std::initializer_list<int> flagsOff)
     r.lesson->start();
 }
 
-// A pupil's click on the row of a list.
+// A pupil's click on a row of a list.
 inline void clickRow(QListWidget *list, int row)
 {
-    const QRect place = list->visualItemRect(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
 }
 
 } // namespace lesson::test
