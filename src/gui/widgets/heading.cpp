@@ -1,5 +1,7 @@
 #include "gui/widgets/heading.h"
 
+#include "gui/widgets/colours.h"
+
 #include <QEvent>
 
 namespace lesson {
@@ -13,6 +15,8 @@ Heading::Heading(const QString &text, QWidget *control)
     setFont(bold);
     setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     control->installEventFilter(this);
+    // The window's background may be any colour the pupil chooses.
+    keepTextReadable(this);
     follow();
 }
 
