@@ -16,7 +16,8 @@ QString taskFileText(TaskFileKind kind, const TaskTexts &texts)
     const QString lineEnd = QStringLiteral("\r\n");
     switch (kind) {
     case TaskFileKind::StatementAndAnswer:
-        return QStringLiteral("Условие на задачата:") + lineEnd + texts.statement +
+        // The statement's own leading line break ends the heading's line.
+        return QStringLiteral("Условие на задачата:") + texts.statement +
                QStringLiteral("Представено решение:") + lineEnd + texts.answer;
     case TaskFileKind::AnswerOnly:
         return texts.answer;

@@ -28,10 +28,10 @@ struct TaskTexts {
 };
 
 // The text of a task file. The panes are written as they are, with no line
-// end added after them; only the two headings of the statement file end
-// their line. The statement pane begins with a line break, so the statement
-// starts on the line after its heading and "Представено решение:" follows
-// its last line directly.
+// end added after them. The statement pane begins with a line break, which
+// ends the line of its heading: the statement starts on the line after
+// "Условие на задачата:", and "Представено решение:" follows its last line
+// directly, ending its own line before the answer.
 QString taskFileText(TaskFileKind kind, const TaskTexts &texts);
 
 // Writes the task file in one piece (see saveFileAtomically): in

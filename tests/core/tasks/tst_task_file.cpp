@@ -29,10 +29,10 @@ private Q_SLOTS:
     {
         const TaskTexts task{QStringLiteral("\r\nРешете\r\nx^2 = 4"), QStringLiteral("x = 2"),
                              QStringLiteral("\r\nx = √4")};
-        // Only the headings end their lines: the statement's last line runs
-        // into the answer's heading, and nothing follows the answer.
+        // The statement starts on the line after its heading, its last line
+        // runs into the answer's heading, and nothing follows the answer.
         QCOMPARE(taskFileText(TaskFileKind::StatementAndAnswer, task),
-                 QStringLiteral("Условие на задачата:\r\n\r\nРешете\r\nx^2 = "
+                 QStringLiteral("Условие на задачата:\r\nРешете\r\nx^2 = "
                                 "4Представено решение:\r\nx = 2"));
         QCOMPARE(taskFileText(TaskFileKind::AnswerOnly, {task.statement, {}, task.solution}),
                  QString());

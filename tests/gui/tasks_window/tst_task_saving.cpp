@@ -60,7 +60,7 @@ private Q_SLOTS:
         typeAnswer(tasks, QStringLiteral("x1 = 2"));
         tasks->mnu_ZapReshen[1]->trigger();
         QCOMPARE(contents(r.path("TAVN7_03.TXT")),
-                 encodeWrittenText(QStringLiteral("Условие на задачата:\r\n") +
+                 encodeWrittenText(QStringLiteral("Условие на задачата:") +
                                    tasks->Text_Un[2]->Text() +
                                    QStringLiteral("Представено решение:\r\nx1 = 2")));
         QVERIFY(tasks->Text_Un[2]->Text().startsWith(QStringLiteral("\r\n")));
