@@ -1,5 +1,6 @@
 #include "gui/lesson_window/tezo.h"
 
+#include "core/appearance/appearance_settings.h"
 #include "core/configuration/mode_flags.h"
 #include "core/content/number_text.h"
 #include "gui/lesson.h"
@@ -165,7 +166,9 @@ void Tezo::buildControls()
 
 // The lesson window's own look until the pupil chooses another: a quiet
 // background, white fields, a monospace text so that tables and schemes in
-// the lesson stay aligned.
+// the lesson stay aligned. The topic shows the lesson's field colours, those
+// of the tasks window's panes: the colour window starts from the topic's
+// look, so choosing it and then "Отказ" changes nothing anywhere.
 void Tezo::applyDesignLook()
 {
     QPalette p = palette();
@@ -182,6 +185,9 @@ void Tezo::applyDesignLook()
     topic.setPointSize(14);
     topic.setBold(true);
     Text_U[0]->setFont(topic);
+    const QStringList design = designAppearanceSettings();
+    setBackgroundColour(Text_U[0], colourFromText(design[colourItem(1)]));
+    setTextColour(Text_U[0], colourFromText(design[colourItem(2)]));
     QFont content(QStringLiteral("DejaVu Sans Mono"));
     content.setPointSize(9);
     Text_U[1]->setFont(content);

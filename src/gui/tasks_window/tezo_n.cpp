@@ -1,5 +1,6 @@
 #include "gui/tasks_window/tezo_n.h"
 
+#include "core/appearance/appearance_settings.h"
 #include "core/configuration/mode_flags.h"
 #include "core/content/number_text.h"
 #include "core/tasks/task_clock.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <cmath>
@@ -35,31 +37,6 @@ constexpr QRectF kTerms(120, 6400, 2800, 3000);
 constexpr QRectF kDefinition(3040, 6400, 7000, 3000);
 constexpr QRectF kPicture(10160, 6400, 4120, 3000);
 
-// The settings list at start: description, font, then four colour slots
-// (colour number, red, green, blue).
-QStringList designSettings()
-{
-    return {QStringLiteral("всичко това е за управление на цветове"),
-            QStringLiteral("Times New Roman"),
-            QStringLiteral("12"),
-            QStringLiteral("128"),
-            QStringLiteral("128"),
-            QStringLiteral("0"),
-            QStringLiteral("0"),
-            QStringLiteral("32768"),
-            QStringLiteral("0"),
-            QStringLiteral("128"),
-            QStringLiteral("0"),
-            QStringLiteral("8"),
-            QStringLiteral("8"),
-            QStringLiteral("0"),
-            QStringLiteral("0"),
-            QStringLiteral("192"),
-            QStringLiteral("192"),
-            QStringLiteral("0"),
-            QStringLiteral("0")};
-}
-
 } // namespace
 
 Tezo_n::Tezo_n(Lesson &lesson)
@@ -67,11 +44,13 @@ Tezo_n::Tezo_n(Lesson &lesson)
 {
     setObjectName(QStringLiteral("Tezo_n"));
     setWindowTitle(QStringLiteral("Тезомат - задачи + речник"));
-    List_Un2 = ItemList(designSettings());
+    List_Un2 = ItemList(designAppearanceSettings());
     List_Un3 = ItemList(QStringList(98, QString()));
     buildControls();
     buildMenus();
-    resize(centralWidget()->width(), centralWidget()->height() + menuBar()->sizeHint().height());
+    buildSaveStatus();
+    resize(centralWidget()->width(), centralWidget()->height() + menuBar()->sizeHint().height() +
+                                         statusBar()->sizeHint().height());
 }
 
 Tezo_n::~Tezo_n() = default;
@@ -151,7 +130,7 @@ void Tezo_n::buildControls()
 }
 
 // The window's own look: monospace panes, so that the worked schemes stay
-// aligned, with light text on the panes' colours; a large clock.
+// aligned, their text in the lesson's text colour; a large clock.
 void Tezo_n::applyDesignLook()
 {
     QPalette p = palette();
@@ -162,7 +141,7 @@ void Tezo_n::applyDesignLook()
     panes.setPointSize(9);
     for (LessonText *pane : Text_Un) {
         pane->setFont(panes);
-        setTextColour(pane, QColor(255, 255, 255));
+        setTextColour(pane, colourFromText(List_Un2.read(11)));
     }
     QFont lists(QStringLiteral("DejaVu Sans"));
     lists.setPointSize(9);
@@ -203,6 +182,7 @@ void Tezo_n::buildMenus()
         QAction *entry = m_saveMenu->addAction(saves[i - 1]);
         entry->setObjectName(QStringLiteral("mnu_ZapReshen_%1").arg(i));
         mnu_ZapReshen[std::size_t(i)] = entry;
+        connect(entry, &QAction::triggered, this, [this, i] { mnu_ZapReshen_Click(i); });
     }
 }
 
@@ -381,9 +361,14 @@ void Tezo_n::Picture_Un_Click()
 
 void Tezo_n::Text_Un_GotFocus(int Index)
 {
-    const QColor others = colourFromNumber(qint64(Val(List_Un2.read(7))));
-    for (int i = 0; i <= 4; ++i)
+    const QColor others = colourFromText(List_Un2.read(7));
+    // The panes' text keeps the colour that goes with their background in
+    // the settings list, so a background taken from there never hides it.
+    const QColor text = colourFromText(List_Un2.read(11));
+    for (int i = 0; i <= 4; ++i) {
         setBackgroundColour(Text_Un[std::size_t(i)], i == Index ? QColor(125, 110, 105) : others);
+        setTextColour(Text_Un[std::size_t(i)], text);
+    }
     FocusedPane = quint8(Index);
     m_lesson.platform().clearClipboard();
 }

@@ -67,6 +67,7 @@ public:
     void mnu_Pylen_Ekran_Click();
     void mnu_All_zadachi_Click();
     void mnu_Tip_Wid_Click();
+    void mnu_ZapReshen_Click(int Index);
 
     // --- procedures ---
     int ConfirmTaskChange();
@@ -78,6 +79,8 @@ public:
     void TaskTimeUp();
     QString Fn_Decrypt(const QString &Tekst_za_dekodirane) const;
     QString Greska_Otgowor2(quint8 Ot_kyde);
+    void MakeSaveFileName();
+    void SaveTaskText(int kind);
     // Mode flag k as this window reads it, from its copy of the flags.
     int ModeFlag(int k) const;
 
@@ -86,6 +89,9 @@ public:
     void applyLoadFlags();
     // Stops the clock and closes the window at the end of the run.
     void stopForEnd();
+    // The line at the bottom of the window that tells where the last saved
+    // task went, or that it could not be saved.
+    QLabel *saveStatus() const { return m_saveStatus; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -94,6 +100,7 @@ private:
     void buildControls();
     void buildMenus();
     void applyDesignLook();
+    void buildSaveStatus();
     ContentStore &store();
     int selectedTask() const { return List_Un[1]->ListIndex() + 1; }
     // Puts the task list's selection on a position without raising its
@@ -102,6 +109,7 @@ private:
 
     Lesson &m_lesson;
     QMenu *m_saveMenu = nullptr;
+    QLabel *m_saveStatus = nullptr;
     bool m_closingForEnd = false;
     // The task whose total time the clock holds (0 before the first).
     int m_clockTask = 0;

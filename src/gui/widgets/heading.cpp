@@ -1,5 +1,7 @@
 #include "gui/widgets/heading.h"
 
+#include "gui/widgets/colours.h"
+
 #include <QEvent>
 
 namespace lesson {
@@ -14,6 +16,8 @@ Heading::Heading(const QString &text, QWidget *control)
     setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     control->installEventFilter(this);
     setVisible(control->isVisibleTo(control->parentWidget()));
+    // The window's background may be any colour the pupil chooses.
+    keepTextReadable(this);
     follow();
 }
 
