@@ -219,12 +219,18 @@ int Tezo_n::ModeFlag(int k) const
 
 QString Tezo_n::Greska_Otgowor2(quint8 Ot_kyde)
 {
-    // The task clock waits while the pupil answers: the list may already
-    // point at the task asked about while another one is shown, and a tick
-    // would mix the two tasks' times.
+    return askWithClockStopped(tasksWindowMessage(Ot_kyde));
+}
+
+QString Tezo_n::askWithClockStopped(const MessageSpec &message)
+{
+    // The task clock waits while a box of this window is open: the list may
+    // already point at the task asked about while another one is shown, and
+    // a tick would mix the two tasks' times; nor does the pupil lose time
+    // reading a message.
     const bool running = Timer_n->isActive();
     Timer_n->stop();
-    const QString answer = askMessage(m_lesson.platform(), tasksWindowMessage(Ot_kyde));
+    const QString answer = askMessage(m_lesson.platform(), message);
     if (running)
         Timer_n->start();
     return answer;

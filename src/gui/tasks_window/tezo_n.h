@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/content/item_list.h"
+#include "core/system/messages.h"
 #include "gui/widgets/lesson_list.h"
 #include "gui/widgets/lesson_text.h"
 #include "gui/widgets/picture_box.h"
@@ -79,6 +80,8 @@ public:
     void TaskTimeUp();
     QString Fn_Decrypt(const QString &Tekst_za_dekodirane) const;
     QString Greska_Otgowor2(quint8 Ot_kyde);
+    // Shows a message box of this window with the task clock stopped.
+    QString askWithClockStopped(const MessageSpec &message);
     void MakeSaveFileName();
     void SaveTaskText(int kind);
     // Mode flag k as this window reads it, from its copy of the flags.

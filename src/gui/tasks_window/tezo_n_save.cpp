@@ -60,7 +60,7 @@ void Tezo_n::SaveTaskText(int kind)
                           QStringLiteral(" не е записан"));
     m_saveStatus->setToolTip(QString());
     m_saveStatus->setAccessibleDescription(QString());
-    m_lesson.platform().showMessage(
+    askWithClockStopped(
         fileNotWrittenMessage(writeFailureText(SaveFileName, failure) + QStringLiteral("\r\n") +
                               QStringLiteral("Написаното от вас остава в прозореца на задачите.")));
 }

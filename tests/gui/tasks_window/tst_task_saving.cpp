@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QTimer>
 
 using namespace lesson;
 using namespace lesson::test;
@@ -90,8 +91,14 @@ private Q_SLOTS:
         QVERIFY(!tasks->List_Un[1]->isEnabled());
         typeAnswer(tasks, QStringLiteral("x = 2"));
         makeCurrentFolderUnwritable();
+        bool clockRanDuringMessage = true;
+        r.platform.onMessage = [&](const MessageSpec &) {
+            clockRanDuringMessage = tasks->Timer_n->isActive();
+        };
         tasks->mnu_ZapReshen[2]->trigger();
         makeFolderWritableAgain(r.directory.path());
+        QVERIFY(!clockRanDuringMessage);
+        QVERIFY(tasks->Timer_n->isActive());
         QCOMPARE(r.platform.asked.size(), 1);
         const MessageSpec &asked = r.platform.asked.first();
         QCOMPARE(asked.icon, MessageSpec::Icon::Warning);
