@@ -111,10 +111,10 @@ void Tezo_n::buildControls()
     Chasownik_Label[0]->setAlignment(Qt::AlignCenter);
     setTwipsGeometry(Chasownik_Label[0], kClock);
 
-    Timer_n = new QTimer(this);
+    Timer_n = new TickTimer(this);
     Timer_n->setObjectName(QStringLiteral("Timer_n"));
     Timer_n->setInterval(100);
-    connect(Timer_n, &QTimer::timeout, this, &Tezo_n::Timer_n_Timer);
+    connect(Timer_n, &TickTimer::tick, this, &Tezo_n::Timer_n_Timer);
 
     const QString headings[] = {QStringLiteral("Вашият отговор"), QStringLiteral("Определение"),
                                 QStringLiteral("Условие"), QStringLiteral("Решение на автора"),

@@ -5,6 +5,7 @@
 #include "gui/widgets/lesson_list.h"
 #include "gui/widgets/lesson_text.h"
 #include "gui/widgets/picture_box.h"
+#include "gui/widgets/tick_timer.h"
 
 #include <QMainWindow>
 
@@ -13,7 +14,6 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QTimer;
 
 namespace lesson {
 
@@ -39,7 +39,7 @@ public:
     QString Text_Un5;                          // work field: elapsed time, text for enlarging
     std::array<PictureBox *, 1> Picture_Un{};  // 0 illustration of the term or task
     std::array<QLabel *, 1> Chasownik_Label{}; // 0 remaining seconds of the task
-    QTimer *Timer_n = nullptr;                 // task clock, 100 ms
+    TickTimer *Timer_n = nullptr;              // task clock, 100 ms
 
     // --- menus ---
     QAction *mnu_IzhodN = nullptr;
