@@ -1,5 +1,5 @@
 #include "class_report.h"
-#include "core/content/code_page.h"
+#include "support/class_answers.h"
 #include "tool_commands.h"
 
 #include <QBuffer>
@@ -10,40 +10,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace lesson::test;
 using namespace tezomat_config;
 
 namespace {
 
 const QByteArray kBom("\xEF\xBB\xBF");
-
-QString lines(const QStringList &list)
-{
-    return list.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-}
-
-// A file as the lesson writes it: the heading, then the given lines.
-QByteArray cp1251(const QStringList &body)
-{
-    return lesson::toWindows1251(lines(QStringList{answersHeading()} + body));
-}
-
-QByteArray utf8(const QStringList &body)
-{
-    return kBom + lines(QStringList{answersHeading()} + body).toUtf8();
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
-}
 
 // task -> text, as the reader gives them.
 QMap<int, QString> answersOf(const AnswersRead &read)
@@ -52,19 +24,6 @@ QMap<int, QString> answersOf(const AnswersRead &read)
     for (const TaskAnswer &a : read.answers.value_or(QList<TaskAnswer>()))
         map.insert(a.task, a.text);
     return map;
-}
-
-// A class of three: a Windows-1251 file, a UTF-8 file holding "√" and a
-// pupil's "<script>", and a PC where nothing was recorded.
-void writeClass(const QDir &root)
-{
-    put(root.filePath(QStringLiteral("PC1/OTGOWORI.TXT")),
-        cp1251({QStringLiteral("Задача  1"), QStringLiteral("Отговор: (x-1)*(x+2)"),
-                QStringLiteral("Задача  3"), QStringLiteral("a, b"), QStringLiteral("\"цитат\"")}));
-    put(root.filePath(QStringLiteral("PC2/OTGOWOR2.TXT")),
-        utf8({QStringLiteral("Задача  3"), QStringLiteral("<script>alert(1)</script> √9 = 3"),
-              QStringLiteral("Задача  15"), QStringLiteral("-2 1")}));
-    QVERIFY(root.mkpath(QStringLiteral("PC3")));
 }
 
 } // namespace
@@ -77,50 +36,51 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("expected"); // "t=text|t=text", or "!fault words"
         const QString h = answersHeading();
-        QTest::newRow("nothing answered") << cp1251({}) << "";
-        QTest::newRow("empty lines after the heading") << cp1251({QString(), QString()}) << "";
+        QTest::newRow("nothing answered") << answersIn1251({}) << "";
+        QTest::newRow("empty lines after the heading")
+            << answersIn1251({QString(), QString()}) << "";
         QTest::newRow("two blanks before the number")
-            << cp1251({QStringLiteral("Задача  3"), QStringLiteral("x = 2")}) << "3=x = 2";
+            << answersIn1251({QStringLiteral("Задача  3"), QStringLiteral("x = 2")}) << "3=x = 2";
         QTest::newRow("answer over several lines")
-            << cp1251({QStringLiteral("Задача  1"), QStringLiteral("ред 1"), QString(),
-                       QStringLiteral("ред 3"), QStringLiteral("Задача  2"),
-                       QStringLiteral("край")})
+            << answersIn1251({QStringLiteral("Задача  1"), QStringLiteral("ред 1"), QString(),
+                              QStringLiteral("ред 3"), QStringLiteral("Задача  2"),
+                              QStringLiteral("край")})
             << "1=ред 1\r\n\r\nред 3|2=край";
         QTest::newRow("UTF-8 with the mark keeps √")
-            << utf8({QStringLiteral("Задача  4"), QStringLiteral("√16 = 4")}) << "4=√16 = 4";
-        QTest::newRow("UTF-8 saved again without the mark")
-            << lines({h, QStringLiteral("Задача  4"), QStringLiteral("√16 = 4")}).toUtf8()
+            << answersInUtf8({QStringLiteral("Задача  4"), QStringLiteral("√16 = 4")})
             << "4=√16 = 4";
+        QTest::newRow("UTF-8 saved again without the mark")
+            << (h + QStringLiteral("\r\nЗадача  4\r\n√16 = 4\r\n")).toUtf8() << "4=√16 = 4";
         QTest::newRow("pupil's larger number before the lesson's heading stays text")
-            << cp1251({QStringLiteral("Задача  3"), QStringLiteral("виж"),
-                       QStringLiteral("Задача  9"), QStringLiteral("още"),
-                       QStringLiteral("Задача  5"), QStringLiteral("петата")})
+            << answersIn1251({QStringLiteral("Задача  3"), QStringLiteral("виж"),
+                              QStringLiteral("Задача  9"), QStringLiteral("още"),
+                              QStringLiteral("Задача  5"), QStringLiteral("петата")})
             << "3=виж\r\nЗадача  9\r\nоще|5=петата";
         QTest::newRow("pupil's smaller number stays text")
-            << cp1251({QStringLiteral("Задача  3"), QStringLiteral("Задача  1"),
-                       QStringLiteral("Задача  7"), QStringLiteral("седма")})
+            << answersIn1251({QStringLiteral("Задача  3"), QStringLiteral("Задача  1"),
+                              QStringLiteral("Задача  7"), QStringLiteral("седма")})
             << "3=Задача  1|7=седма";
         QTest::newRow("pupil's heading as the last line stays text")
-            << cp1251({QStringLiteral("Задача  3"), QStringLiteral("текст"),
-                       QStringLiteral("Задача  9")})
+            << answersIn1251({QStringLiteral("Задача  3"), QStringLiteral("текст"),
+                              QStringLiteral("Задача  9")})
             << "3=текст\r\nЗадача  9";
         QTest::newRow("pupil's whole answer a heading")
-            << cp1251({QStringLiteral("Задача  3"), QStringLiteral("Задача  5"),
-                       QStringLiteral("Задача  5"), QStringLiteral("петата")})
+            << answersIn1251({QStringLiteral("Задача  3"), QStringLiteral("Задача  5"),
+                              QStringLiteral("Задача  5"), QStringLiteral("петата")})
             << "3=Задача  5|5=петата";
         QTest::newRow("number above the lesson's tasks stays text")
-            << cp1251({QStringLiteral("Задача  3"), QStringLiteral("а"),
-                       QStringLiteral("Задача  23"), QStringLiteral("б")})
+            << answersIn1251({QStringLiteral("Задача  3"), QStringLiteral("а"),
+                              QStringLiteral("Задача  23"), QStringLiteral("б")})
             << "3=а\r\nЗадача  23\r\nб";
         QTest::newRow("control characters kept for the report to show")
-            << cp1251({QStringLiteral("Задача  2"), QStringLiteral("a\tb\x1b[2J")})
+            << answersIn1251({QStringLiteral("Задача  2"), QStringLiteral("a\tb\x1b[2J")})
             << "2=a\tb\x1b[2J";
         QTest::newRow("empty file") << QByteArray() << "!е празен";
         QTest::newRow("another text") << QByteArray("hello\r\n") << "!не започва с реда";
         QTest::newRow("second line no heading")
-            << cp1251({QStringLiteral("отговор")}) << "!вторият му ред";
+            << answersIn1251({QStringLiteral("отговор")}) << "!вторият му ред";
         QTest::newRow("heading without an answer")
-            << cp1251({QStringLiteral("Задача  3")}) << "!няма отговор";
+            << answersIn1251({QStringLiteral("Задача  3")}) << "!няма отговор";
         QTest::newRow("broken UTF-8 after the mark")
             << (kBom + h.toUtf8() + "\r\n\xC3") << "!не е UTF-8 докрай";
         QTest::newRow("larger than any answers file")
@@ -149,7 +109,7 @@ private Q_SLOTS:
         QStringList body{QStringLiteral("Задача  1")};
         for (int i = 0; i < 200000; ++i)
             body << QStringLiteral("Задача  %1").arg(1 + i % 22);
-        const QMap<int, QString> answers = answersOf(readAnswersFile(cp1251(body), 22));
+        const QMap<int, QString> answers = answersOf(readAnswersFile(answersIn1251(body), 22));
         QCOMPARE(answers.size(), 22); // taken from cycles far enough apart
     }
 
@@ -192,8 +152,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("state");
         QTest::addColumn<QString>("answer"); // to task 2
         QTest::addColumn<QString>("notes");
-        const QByteArray good = cp1251({QStringLiteral("Задача  2"), QStringLiteral("нова")});
-        const QByteArray old = cp1251({QStringLiteral("Задача  2"), QStringLiteral("стара")});
+        const QByteArray good =
+            answersIn1251({QStringLiteral("Задача  2"), QStringLiteral("нова")});
+        const QByteArray old =
+            answersIn1251({QStringLiteral("Задача  2"), QStringLiteral("стара")});
         const QByteArray damaged("\x00\x01garbage", 9);
         QTest::newRow("the newer file of two is the one read")
             << good << old << int(RowState::Answered) << "нова"
@@ -205,10 +167,10 @@ private Q_SLOTS:
             << damaged << QByteArray() << int(RowState::Damaged) << ""
             << "„OTGOWORI.TXT“ е повреден";
         QTest::newRow("heading only")
-            << cp1251({}) << QByteArray() << int(RowState::NothingAnswered) << ""
+            << answersIn1251({}) << QByteArray() << int(RowState::NothingAnswered) << ""
             << "";
         QTest::newRow("pupil's heading line is pointed out")
-            << cp1251(
+            << answersIn1251(
                    {QStringLiteral("Задача  2"), QStringLiteral("Задача  1"), QStringLiteral("x")})
             << QByteArray() << int(RowState::Answered) << "Задача  1\r\nx"
             << "Отговорът на задача 2 съдържа реда „Задача  1“";
@@ -224,13 +186,13 @@ private Q_SLOTS:
         const QString folder = dir.filePath(QStringLiteral("Иван"));
         if (!older.isEmpty()) {
             // The lesson's other name, in the letter case a copy may give it.
-            put(folder + QStringLiteral("/otgowor2.txt"), older);
+            putFile(folder + QStringLiteral("/otgowor2.txt"), older);
             QFile f(folder + QStringLiteral("/otgowor2.txt"));
             QVERIFY(f.open(QIODevice::ReadWrite));
             QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-1),
                                   QFileDevice::FileModificationTime));
         }
-        put(folder + QStringLiteral("/OTGOWORI.TXT"), newer);
+        putFile(folder + QStringLiteral("/OTGOWORI.TXT"), newer);
         const ClassReport report = buildClassReport(readFolders({folder}), QString(), 22);
         QCOMPARE(report.rows.size(), 1);
         const ReportRow &row = report.rows.first();
@@ -239,7 +201,7 @@ private Q_SLOTS:
         QCOMPARE(row.answers.value(2), answer);
         QVERIFY2(row.notes.join(QLatin1Char(' ')).contains(notes),
                  qPrintable(row.notes.join(QLatin1Char(' '))));
-        QCOMPARE(bytesOf(folder + QStringLiteral("/OTGOWORI.TXT")), newer);
+        QCOMPARE(fileBytes(folder + QStringLiteral("/OTGOWORI.TXT")), newer);
     }
 
     void reportCommand()
@@ -248,7 +210,7 @@ private Q_SLOTS:
         const QDir root(dir.path());
         writeClass(root);
         const QString pc1 = root.filePath(QStringLiteral("PC1/OTGOWORI.TXT"));
-        const QByteArray answers = bytesOf(pc1);
+        const QByteArray answers = fileBytes(pc1);
         const QDateTime written = QFileInfo(pc1).lastModified();
         const auto run = [&](QStringList arguments) {
             QByteArray none;
@@ -271,12 +233,12 @@ private Q_SLOTS:
             run(QStringList{QStringLiteral("--html"), html, QStringLiteral("--csv=") + csv} + pcs);
         QCOMPARE(status, 0);
         QVERIFY2(screen.contains(QStringLiteral("PC9: няма такава папка")), qPrintable(screen));
-        QVERIFY(bytesOf(csv).contains("PC3,Няма файл с отговори."));
-        QVERIFY(bytesOf(html).contains("&lt;script&gt;"));
+        QVERIFY(fileBytes(csv).contains("PC3,Няма файл с отговори."));
+        QVERIFY(fileBytes(html).contains("&lt;script&gt;"));
 
         // Never over an answers file, nor over a file that is no report
         // without --force; an earlier report is replaced.
-        put(root.filePath(QStringLiteral("notes.csv")), "my notes");
+        putFile(root.filePath(QStringLiteral("notes.csv")), "my notes");
         std::tie(status, screen) = run(QStringList{QStringLiteral("--csv"), pc1} + pcs);
         QCOMPARE(status, 1);
         QVERIFY2(screen.contains(QStringLiteral("така урокът нарича")), qPrintable(screen));
@@ -286,11 +248,11 @@ private Q_SLOTS:
                 pcs);
         QCOMPARE(status, 1);
         QVERIFY2(screen.contains(QStringLiteral("--force")), qPrintable(screen));
-        QCOMPARE(bytesOf(root.filePath(QStringLiteral("notes.csv"))), QByteArray("my notes"));
+        QCOMPARE(fileBytes(root.filePath(QStringLiteral("notes.csv"))), QByteArray("my notes"));
         std::tie(status, screen) =
             run(QStringList{QStringLiteral("--html"), html, QStringLiteral("--csv"), csv} + pcs);
         QCOMPARE(status, 0);
-        QCOMPARE(bytesOf(pc1), answers);
+        QCOMPARE(fileBytes(pc1), answers);
         QCOMPARE(QFileInfo(pc1).lastModified(), written);
         QCOMPARE(root.entryList(QDir::Files).size(), 3); // klas.html, klas.csv, notes.csv
     }
