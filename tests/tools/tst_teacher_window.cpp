@@ -108,6 +108,22 @@ QString toolWrite(const QString &sourcePath, const QString &target)
     return status == 0 ? QString() : screen;
 }
 
+// The letter after '&' in a caption, lower case; empty when there is none.
+QString mnemonic(const QString &text)
+{
+    const qsizetype at = text.indexOf(QLatin1Char('&'));
+    return at >= 0 && at + 1 < text.size() ? text.mid(at + 1, 1).toLower() : QString();
+}
+
+bool noneTwice(const QString &keys)
+{
+    for (const QChar c : keys) {
+        if (keys.count(c) > 1)
+            return false;
+    }
+    return true;
+}
+
 struct Window {
     ScriptedDesk desk;
     TeacherWindow window{desk, facts()};
@@ -321,10 +337,30 @@ private Q_SLOTS:
             }
             QVERIFY(checked > 20 || top == dialog);
         }
+        QString menuKeys;
         for (QAction *action : w.window.menuBar()->actions().first()->menu()->actions()) {
-            if (!action->isSeparator())
-                QVERIFY2(!action->shortcut().isEmpty() && action->text().contains('&'),
-                         qPrintable(action->text()));
+            if (action->isSeparator())
+                continue;
+            QVERIFY2(!action->shortcut().isEmpty(), qPrintable(action->text()));
+            menuKeys += mnemonic(action->text());
+        }
+        QVERIFY2(noneTwice(menuKeys), qPrintable(menuKeys));
+        // Alt and a letter reaches one control on every page: an ambiguous
+        // letter only moves the focus between its controls.
+        auto *pages = child<QTabWidget>(w.window, QStringLiteral("pages"));
+        for (int page = 0; page < pages->count(); ++page) {
+            QString keys;
+            for (int tab = 0; tab < pages->count(); ++tab)
+                keys += mnemonic(pages->tabText(tab));
+            for (QWidget *c : w.window.centralWidget()->findChildren<QWidget *>()) {
+                if (pages->isAncestorOf(c) && !pages->widget(page)->isAncestorOf(c))
+                    continue;
+                if (auto *label = qobject_cast<QLabel *>(c); label && label->buddy())
+                    keys += mnemonic(label->text());
+                if (auto *button = qobject_cast<QPushButton *>(c))
+                    keys += mnemonic(button->text());
+            }
+            QVERIFY2(noneTwice(keys), qPrintable(keys));
         }
     }
 

@@ -7,9 +7,9 @@
 #include <QApplication>
 #include <QLocale>
 #include <QMessageBox>
-#include <QTextStream>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -31,17 +31,21 @@ const char *const kUsage =
 
 int main(int argc, char *argv[])
 {
+    // Before the window system is asked for: --help works without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tezomat-teacher"));
     QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
     lesson::installBulgarianTranslations();
 
+    // Qt has taken its own options (-platform, ...) out of the arguments.
     const QStringList arguments = QApplication::arguments().mid(1);
-    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
-    if (arguments.size() > 1) {
+    if (arguments.size() > 1 || (!arguments.isEmpty() && arguments.first().startsWith('-'))) {
         std::fputs(kUsage, stderr);
         return 1;
     }

@@ -323,7 +323,7 @@ void TeacherWindow::buildMenus()
         QStringLiteral("Събира отговорите на класа в страница и таблица."),
         [this] { showClassAnswers(); });
     file->addSeparator();
-    add(QStringLiteral("quitAction"), QStringLiteral("&Изход"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+    add(QStringLiteral("quitAction"), QStringLiteral("Из&ход"), QKeySequence(Qt::CTRL | Qt::Key_Q),
         QStringLiteral("Затваря прозореца."), [this] { close(); });
 }
 
@@ -527,7 +527,7 @@ QWidget *TeacherWindow::buildTasksPage()
                             QStringLiteral("Толкова от запазените задачи виждат учениците в "
                                            "списъка; останалите се отварят с „Допълнително“."));
     m_offered->setMaximumWidth(110);
-    auto *keptLabel = new QLabel(QStringLiteral("Задачи, които урокът &запазва:"));
+    auto *keptLabel = new QLabel(QStringLiteral("Задачи, които урокът запаз&ва:"));
     keptLabel->setBuddy(m_kept);
     auto *offeredLabel = new QLabel(QStringLiteral("Задачи в с&писъка:"));
     offeredLabel->setBuddy(m_offered);
