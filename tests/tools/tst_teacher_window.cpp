@@ -10,6 +10,7 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -196,6 +197,26 @@ private Q_SLOTS:
                           Qt::LeftButton);
         QCOMPARE(w.desk.asked.size(), 0);
         QCOMPARE(fileBytes(source), sampleText().toUtf8());
+    }
+
+    void versionTakesPointOrComma_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("comma, as Bulgarian writes it") << "1,25";
+        QTest::newRow("point, as the source writes it") << "1.25";
+    }
+    void versionTakesPointOrComma()
+    {
+        QFETCH(QString, typed);
+        Window w;
+        auto *version = child<QDoubleSpinBox>(w.window, QStringLiteral("version"));
+        version->setLocale(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+        typeInto(version, typed);
+        QTest::keyClick(version, Qt::Key_Return);
+        QCOMPARE(w.window.configuration().records[2].Count, 125);
+        QVERIFY(child<QLabel>(w.window, QStringLiteral("lessonCaption"))
+                    ->text()
+                    .contains(QStringLiteral("Версия  1.25 от  20091028")));
     }
 
     void damagedFileChangesNothing_data()

@@ -65,7 +65,7 @@ int main(int argc, char *argv[])
         std::fputs("usage: teacher-screenshots FOLDER\n", stderr);
         return 1;
     }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const QDir out(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
     if (!out.exists() && !QDir().mkpath(out.path()))
         return 1;
     const auto &facts = tezomat_config::builtInLesson();
@@ -85,9 +85,13 @@ int main(int argc, char *argv[])
     ok = grabInto(&window, out.filePath(QStringLiteral("teacher-tasks.png"))) && ok;
 
     // Three pupils: two answered, one PC where nothing was recorded.
+    // Relative paths from the temporary folder, so that the picture shows
+    // the same names at every run.
     QTemporaryDir classFolder;
-    QDir(classFolder.path()).mkdir(QStringLiteral("7а"));
-    const QDir root(QDir(classFolder.path()).filePath(QStringLiteral("7а")));
+    const QString drawnFrom = QDir::currentPath();
+    QDir::setCurrent(classFolder.path());
+    QDir().mkdir(QStringLiteral("7а"));
+    const QDir root(QStringLiteral("7а"));
     for (const char *name : {"PC01", "PC02", "PC03"})
         root.mkdir(QString::fromLatin1(name));
     const QString heading = tezomat_config::answersHeading();
@@ -106,6 +110,7 @@ int main(int argc, char *argv[])
     dialog->resize(1000, 600);
     dialog->show();
     ok = dialog->makeReport() && ok;
+    QDir::setCurrent(drawnFrom);
     ok = grabInto(dialog, out.filePath(QStringLiteral("teacher-report.png"))) && ok;
     return ok ? 0 : 1;
 }

@@ -214,6 +214,17 @@ public:
     }
 };
 
+// The version with the locale's decimal comma, taking a point as well: the
+// source and the lesson's caption write "0.96".
+class VersionBox : public QDoubleSpinBox {
+public:
+    QValidator::State validate(QString &input, int &pos) const override
+    {
+        input.replace(QLatin1Char('.'), locale().decimalPoint());
+        return QDoubleSpinBox::validate(input, pos);
+    }
+};
+
 QLabel *heading(const QString &text)
 {
     auto *label = new QLabel(text);
@@ -363,7 +374,7 @@ QWidget *TeacherWindow::buildLessonPage()
                             "се променя."));
     form->addRow(QStringLiteral("Идентификатор:"), identifier);
 
-    m_version = new QDoubleSpinBox;
+    m_version = new VersionBox;
     m_version->setObjectName(QStringLiteral("version"));
     m_version->setDecimals(2);
     m_version->setRange(0, tezomat_config::kVersionMax / 100.0);
