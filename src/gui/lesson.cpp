@@ -1,5 +1,6 @@
 #include "gui/lesson.h"
 
+#include "gui/appearance/cwiat.h"
 #include "gui/lesson_window/tezo.h"
 #include "gui/small_windows/tezo_glos.h"
 #include "gui/small_windows/tezo_gra.h"
@@ -19,6 +20,7 @@ Lesson::Lesson(ContentStore store, Platform &platform)
 Lesson::~Lesson()
 {
     m_ended = true;
+    delete m_cwiat;
     m_tezo.reset();
     m_tezoN.reset();
     m_tezoGra.reset();
@@ -82,6 +84,25 @@ void Lesson::closeTezoGlos()
     closing->deleteLater();
 }
 
+Cwiat *Lesson::openCwiat()
+{
+    if (!m_cwiat) {
+        m_cwiat = new Cwiat(*this);
+        m_cwiat->Form_Load();
+    }
+    return m_cwiat;
+}
+
+void Lesson::closeCwiat()
+{
+    if (!m_cwiat)
+        return;
+    Cwiat *closing = m_cwiat;
+    m_cwiat = nullptr;
+    closing->hide();
+    closing->deleteLater();
+}
+
 void Lesson::zoomPicture(const PictureSlot &source, const QSizeF &boxTwips)
 {
     const double w = std::round(source.widthTwips());
@@ -110,6 +131,7 @@ void Lesson::endRun()
     if (m_tezoZad)
         m_tezoZad->close();
     closeTezoGlos();
+    closeCwiat();
     if (m_tezo)
         m_tezo->stopForEnd();
     m_platform.quit();

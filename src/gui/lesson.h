@@ -14,6 +14,7 @@ class Tezo_n;
 class Tezo_Gra;
 class Tezo_Zad;
 class Tezo_Glos;
+class Cwiat;
 
 // One run of the lesson: the content store, the desktop services and the
 // windows. Each window exists at most once; it is created, hidden, the first
@@ -41,6 +42,12 @@ public:
     Tezo_Glos *openTezoGlos();
     Tezo_Glos *tezoGlos() const { return m_tezoGlos; }
     void closeTezoGlos();
+    // The colour and font window likewise: openCwiat() makes it and runs its
+    // load handler unless it is open already, and leaves showing it to the
+    // caller; cwiat() is nullptr while it is not open.
+    Cwiat *openCwiat();
+    Cwiat *cwiat() const { return m_cwiat; }
+    void closeCwiat();
 
     // Which lists of the task type/difficulty window the pupil may use; set
     // once at start-up and kept for every opening of that window.
@@ -67,6 +74,7 @@ private:
     TezoGlosAvailability m_tezoGlosAvailability;
     // Declared last so that they go before the store they read.
     Tezo_Glos *m_tezoGlos = nullptr; // deleted later, as it may be closing itself
+    Cwiat *m_cwiat = nullptr;        // likewise
     std::unique_ptr<Tezo_Zad> m_tezoZad;
     std::unique_ptr<Tezo_Gra> m_tezoGra;
     std::unique_ptr<Tezo_n> m_tezoN;

@@ -9,8 +9,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
-#include <limits>
 
 using lesson::ConfigFile;
 using lesson::ConfigRecord;
@@ -22,9 +22,6 @@ namespace tezomat_config {
 namespace {
 
 enum class Section { None, Lesson, Flags, Tasks, Points, Labels };
-
-constexpr qint64 kInt16Max = std::numeric_limits<qint16>::max();
-constexpr int kLevelMax = 9;
 
 QString normalisedKey(const QString &key)
 {
@@ -75,6 +72,53 @@ QString labelShown(const ConfigRecord &record)
     if (record.labelLength == 0)
         return QStringLiteral("(празен)");
     return quoted(lesson::DecodeRecordText(record));
+}
+
+// A label the source can carry as it stands: the parser trims blanks,
+// ends the line at '#' or ';' and refuses control characters.
+bool labelFitsSource(const QString &label)
+{
+    if (label != label.trimmed() || label.contains(QLatin1Char('#')) ||
+        label.contains(QLatin1Char(';')))
+        return false;
+    for (const QChar c : label) {
+        if (isControl(c.unicode()))
+            return false;
+    }
+    return true;
+}
+
+// "28 октомври 2009".
+QString dateInWords(qint32 yyyymmdd)
+{
+    static const char *const months[] = {"януари",    "февруари", "март",    "април",
+                                         "май",       "юни",      "юли",     "август",
+                                         "септември", "октомври", "ноември", "декември"};
+    const int month = yyyymmdd / 100 % 100;
+    if (month < 1 || month > 12)
+        return QString::number(yyyymmdd);
+    return QStringLiteral("%1 %2 %3")
+        .arg(yyyymmdd % 100)
+        .arg(QString::fromUtf8(months[month - 1]))
+        .arg(yyyymmdd / 10000);
+}
+
+bool isCalendarDay(qint32 yyyymmdd)
+{
+    return yyyymmdd >= 10000101 && yyyymmdd <= 99991231 &&
+           QDate(yyyymmdd / 10000, yyyymmdd / 100 % 100, yyyymmdd % 100).isValid();
+}
+
+// Numbers of the given list joined as "3, 5 и 7".
+QString numbersText(const QList<int> &numbers)
+{
+    QStringList parts;
+    for (const int n : numbers)
+        parts << QString::number(n);
+    if (parts.size() < 2)
+        return parts.join(QString());
+    const QString last = parts.takeLast();
+    return parts.join(QStringLiteral(", ")) + QStringLiteral(" и ") + last;
 }
 
 class SourceParser {
@@ -305,14 +349,13 @@ bool SourceParser::lessonKey(int line, const QString &key, const QString &value)
         qint64 v = 0;
         if (key == QStringLiteral("версия")) {
             const std::optional<qint64> h = hundredths(value);
-            if (!h || *h > std::numeric_limits<qint32>::max()) {
+            if (!h || *h > kVersionMax) {
                 return fail(line, QStringLiteral("версията трябва да е число с най-много две "
                                                  "цифри след точката (например 0.96), а е %1")
                                       .arg(quoted(value)));
             }
             v = *h;
-        } else if (!number(line, value, 0, std::numeric_limits<qint32>::max(),
-                           QStringLiteral("версията в стотни"), v)) {
+        } else if (!number(line, value, 0, kVersionMax, QStringLiteral("версията в стотни"), v)) {
             return false;
         }
         m_file.records[2].Count = qint32(v);
@@ -358,7 +401,7 @@ bool SourceParser::tasksKey(int line, const QString &key, const QString &value)
     if (key == QStringLiteral("задачи_запазени") || key == QStringLiteral("задачи_предложени")) {
         const bool kept = key == QStringLiteral("задачи_запазени");
         qint64 n = 0;
-        if (!firstTime(line, key) || !number(line, value, 0, kConfigValueCount,
+        if (!firstTime(line, key) || !number(line, value, 0, kTaskCountMax,
                                              kept ? QStringLiteral("броят на запазените задачи")
                                                   : QStringLiteral("броят на предложените задачи"),
                                              n))
@@ -385,11 +428,11 @@ bool SourceParser::tasksKey(int line, const QString &key, const QString &value)
     qint64 level = 0;
     qint64 hint = 0;
     qint64 total = 0;
-    if (!number(line, parts.at(0).trimmed(), 1, kLevelMax,
+    if (!number(line, parts.at(0).trimmed(), kLevelMin, kLevelMax,
                 QStringLiteral("нивото на задача %1").arg(t), level) ||
-        !number(line, parts.at(1).trimmed(), 0, kInt16Max,
+        !number(line, parts.at(1).trimmed(), 0, kTimeMax,
                 QStringLiteral("времето за упътване на задача %1").arg(t), hint) ||
-        !number(line, parts.at(2).trimmed(), 0, kInt16Max,
+        !number(line, parts.at(2).trimmed(), 0, kTimeMax,
                 QStringLiteral("общото време на задача %1").arg(t), total))
         return false;
     if (hint > total) {
@@ -409,7 +452,7 @@ bool SourceParser::tasksKey(int line, const QString &key, const QString &value)
 bool SourceParser::pointKey(int line, int k, const QString &value)
 {
     qint64 factor = 0;
-    if (!number(line, value, 0, kInt16Max, QStringLiteral("коефициентът на точка %1").arg(k),
+    if (!number(line, value, 0, kFactorMax, QStringLiteral("коефициентът на точка %1").arg(k),
                 factor))
         return false;
     m_file.records[4].Values[k - 1] = qint16(factor);
@@ -491,7 +534,7 @@ QString modeFlagMeaning(int k)
     case 7:
         return QStringLiteral("командата „Цвят/шрифт“ е достъпна");
     case 8:
-        return QStringLiteral("списъкът с описанието на нивата е достъпен");
+        return QStringLiteral("списъкът с описанието на нивата на задачите е достъпен");
     case 9:
         return QStringLiteral("„Допълнителен материал“ е достъпен");
     case 10:
@@ -499,7 +542,7 @@ QString modeFlagMeaning(int k)
     case 11:
         return QStringLiteral("„Запис само решение“ е достъпен");
     case 12:
-        return QStringLiteral("въведените отговори се записват при изход");
+        return QStringLiteral("въведените отговори се записват във файл при изход");
     case 13:
         return QStringLiteral("лентата за времето на точката се вижда");
     case 14:
@@ -507,12 +550,13 @@ QString modeFlagMeaning(int k)
     case 15:
         return QStringLiteral("„Запис условие+решение“ се вижда");
     case 16:
-        return QStringLiteral("„Задачи/Речник“ е достъпно от началото и след всяка точка");
+        return QStringLiteral(
+            "„Задачи/Речник“ е достъпно от началото и след всяка прочетена точка");
     case 17:
-        return QStringLiteral("планът остава достъпен, докато тече времето на точка (при 0 се "
-                              "заключва до края ѝ)");
+        return QStringLiteral("планът остава достъпен, докато тече времето на точката (при 0 "
+                              "се заключва до края ѝ)");
     case 18:
-        return QStringLiteral("повторно избрана точка продължава от оставащото време");
+        return QStringLiteral("повторно избрана точка продължава от оставащото си време");
     case 19:
         return QStringLiteral("„Държавни образователни изисквания“, „Цел на урока“ и лентата "
                               "на напредъка");
@@ -527,7 +571,7 @@ QString modeFlagMeaning(int k)
     case 24:
         return QStringLiteral("командите „Фокус“ са достъпни");
     case 25:
-        return QStringLiteral("по-трудна задача се отваря след потвърждение");
+        return QStringLiteral("по-трудна задача се отваря след потвърждение от ученика");
     case 26:
         return QStringLiteral("списъкът с типа на решенията е достъпен");
     case 31:
@@ -624,6 +668,266 @@ QString describeConfiguration(const ConfigFile &file)
     out << QString() << QStringLiteral("Надписи на записите:");
     for (int r = 1; r <= lesson::kConfigRecordCount; ++r) {
         out << QStringLiteral("  запис %1: %2").arg(r).arg(labelShown(file.records[r - 1]));
+    }
+    return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QStringList fitIntoSourceRanges(ConfigFile &file, QDate today)
+{
+    QStringList notes;
+    ConfigRecord &flags = file.records[0];
+    ConfigRecord &levels = file.records[1];
+    ConfigRecord &hints = file.records[2];
+    ConfigRecord &totals = file.records[3];
+    ConfigRecord &reading = file.records[4];
+
+    const qint32 kept = std::clamp(flags.Count, 0, kTaskCountMax);
+    if (kept != flags.Count) {
+        notes << QStringLiteral("Запазените задачи бяха %1; урокът запазва всичките си задачи и "
+                                "при %2.")
+                     .arg(flags.Count)
+                     .arg(kept);
+        flags.Count = kept;
+    }
+    const qint32 offered = std::clamp(levels.Count, 0, kept);
+    if (offered != levels.Count) {
+        notes << QStringLiteral("Предложените задачи бяха %1, а може да са от 0 до броя на "
+                                "запазените (%2); сега са %3.")
+                     .arg(levels.Count)
+                     .arg(kept)
+                     .arg(offered);
+        levels.Count = offered;
+    }
+    QList<int> changedFlags;
+    QList<int> changedLevels;
+    QList<int> changedTimes;
+    QList<int> changedFactors;
+    for (int i = 0; i < kConfigValueCount; ++i) {
+        qint16 &flag = flags.Values[i];
+        if (flag != 0 && flag != 1) {
+            flag = flag > 0 && flag % 2 == 1 ? 1 : 0;
+            changedFlags << i + 1;
+        }
+        // A task without level and times is one the file says nothing about
+        // (a source names only the tasks it sets), unless it is offered.
+        qint16 &level = levels.Values[i];
+        const bool unset = level == 0 && hints.Values[i] == 0 && totals.Values[i] == 0;
+        const int lessonLevel = std::max(kLevelMin, level % 10);
+        if (level != lessonLevel && !(unset && i >= levels.Count)) {
+            level = qint16(lessonLevel);
+            changedLevels << i + 1;
+        }
+        qint16 &hint = hints.Values[i];
+        qint16 &total = totals.Values[i];
+        if (hint < 0 || total < 0 || hint > total) {
+            total = std::max<qint16>(total, 0);
+            hint = std::clamp<qint16>(hint, 0, total);
+            changedTimes << i + 1;
+        }
+        if (reading.Values[i] < 0) {
+            reading.Values[i] = 0;
+            changedFactors << i + 1;
+        }
+    }
+    if (!changedFlags.isEmpty())
+        notes << QStringLiteral("Режими %1: числата във файла са заменени с 1 или 0 така, както "
+                                "урокът ги чете.")
+                     .arg(numbersText(changedFlags));
+    if (!changedLevels.isEmpty())
+        notes << QStringLiteral("Задачи %1: нивото е последната цифра на числото във файла, а "
+                                "ниво под 1 е станало 1.")
+                     .arg(numbersText(changedLevels));
+    if (!changedTimes.isEmpty())
+        notes << QStringLiteral("Задачи %1: отрицателните времена са станали 0, а упътване след "
+                                "края на времето идва в края му.")
+                     .arg(numbersText(changedTimes));
+    if (!changedFactors.isEmpty())
+        notes << QStringLiteral("Точки %1: отрицателният коефициент е станал 0.")
+                     .arg(numbersText(changedFactors));
+
+    if (hints.Count < 0) {
+        notes
+            << QStringLiteral("Версията беше отрицателна (%1 стотни); сега е 0.").arg(hints.Count);
+        hints.Count = 0;
+    }
+    if (!isCalendarDay(totals.Count)) {
+        const qint32 day = today.year() * 10000 + today.month() * 100 + today.day();
+        notes << QStringLiteral("Датата %1 не е ден от календара във вида ГГГГММДД; сега е %2.")
+                     .arg(totals.Count)
+                     .arg(dateInWords(day));
+        totals.Count = day;
+    }
+    return notes;
+}
+
+QString formatConfigSource(const ConfigFile &original, const LessonFacts &facts)
+{
+    ConfigFile file = original;
+    fitIntoSourceRanges(file);
+    const ConfigRecord &flags = file.records[0];
+    const ConfigRecord &levels = file.records[1];
+    const ConfigRecord &hints = file.records[2];
+    const ConfigRecord &totals = file.records[3];
+    const ConfigRecord &reading = file.records[4];
+    const QString id = facts.id;
+    QStringList out;
+    const auto comment = [&out](const QString &text) {
+        out << (text.isEmpty() ? QStringLiteral("#") : QStringLiteral("# ") + text);
+    };
+
+    comment(QStringLiteral("Настройки на електронния урок „%1“ (%2)").arg(facts.topic, id));
+    comment(QString());
+    comment(QStringLiteral("От този текст програмата tezomat-config записва файла с настройки:"));
+    comment(QString());
+    comment(QStringLiteral("    tezomat-config write %1.ini %1.UFG").arg(id));
+    comment(QString());
+    comment(QStringLiteral("Полученият файл %1.UFG се слага в директорията, от която се "
+                           "стартира")
+                .arg(id));
+    comment(
+        QStringLiteral("урокът. Проверка на записания файл:  tezomat-config show %1.UFG").arg(id));
+    comment(QStringLiteral("(казва дали урокът ще приеме файла). Програмата не записва върху "
+                           "самия"));
+    comment(QStringLiteral("източник, а съществуващ файл, който не е файл с настройки, заменя "
+                           "само"));
+    comment(QStringLiteral("с  tezomat-config write --force ..."));
+    comment(QStringLiteral("Прозорецът tezomat-teacher отваря и записва както този текст, така и"));
+    comment(QStringLiteral("файла %1.UFG, и показва всяка настройка с обяснението ѝ.").arg(id));
+    comment(QString());
+    comment(QStringLiteral("Как се пише:"));
+    comment(QStringLiteral("  - всичко след „#“ или „;“ до края на реда е бележка;"));
+    comment(QStringLiteral("  - всяка настройка е на отделен ред във вида  ключ = стойност;"));
+    comment(QStringLiteral("  - настройките са разделени на раздели: [урок], [режими], "
+                           "[задачи],"));
+    comment(QStringLiteral("    [точки] и [надписи];"));
+    comment(QStringLiteral("  - при грешка програмата посочва номера на реда и не записва нищо."));
+
+    out << QString() << QStringLiteral("[урок]");
+    comment(QStringLiteral("Идентификаторът трябва да съвпада точно (и по малки и главни букви)"));
+    comment(QStringLiteral("с името на урока, иначе урокът не приема файла."));
+    out << QStringLiteral("идентификатор = %1").arg(lesson::DecodeRecordText(totals));
+    comment(QStringLiteral("Версията се показва в заглавието на прозореца. Може и като стотни:"));
+    comment(QStringLiteral("версия_стотни = %1").arg(hints.Count));
+    out << QStringLiteral("версия = %1").arg(hundredthsText(hints.Count));
+    comment(QStringLiteral("Дата на версията във вида ГГГГММДД (тук: %1).")
+                .arg(dateInWords(totals.Count)));
+    out << QStringLiteral("дата = %1").arg(totals.Count);
+
+    out << QString() << QStringLiteral("[режими]");
+    comment(QStringLiteral("Всеки режим е 1 (включен) или 0 (изключен). Неупоменат режим е 0."));
+    comment(QStringLiteral("Без файл с настройки урокът тръгва с всички режими изключени."));
+    for (int k = 1; k <= kConfigValueCount; ++k) {
+        if (k == 31) {
+            comment(QStringLiteral("Режим 31 е 1 само когато текстовете на задачите са записани "
+                                   "кодирани"));
+            comment(QStringLiteral("(вж. tezomat-config scramble). В този урок те са записани "
+                                   "четимо."));
+        }
+        const QString meaning = modeFlagMeaning(k);
+        out << QStringLiteral("%1 = %2   ; %3")
+                   .arg(k, -2)
+                   .arg(flags.Values[k - 1])
+                   .arg(meaning.isEmpty() ? QStringLiteral("не се използва от урока") : meaning);
+    }
+
+    out << QString() << QStringLiteral("[задачи]");
+    comment(QStringLiteral("Колко задачи урокът запазва (от 0 до %1): следващите се махат от "
+                           "урока.")
+                .arg(kTaskCountMax));
+    comment(QStringLiteral("Урокът има %1 задачи.").arg(facts.taskCount));
+    out << QStringLiteral("задачи_запазени = %1").arg(flags.Count);
+    comment(QStringLiteral("Колко от тях виждат учениците в списъка (не повече от запазените);"));
+    comment(QStringLiteral("останалите се отварят с „Допълнително“."));
+    out << QStringLiteral("задачи_предложени = %1").arg(levels.Count);
+    comment(QString());
+    comment(QStringLiteral("За всяка задача:  номер = ниво, време за упътване, общо време"));
+    comment(QStringLiteral("Времената се броят в единици според нивото:"));
+    comment(QStringLiteral("  ниво 1 — в секунди:          120, 300  = упътване след 2 мин, край "
+                           "след 5 мин;"));
+    comment(QStringLiteral("  ниво 2 — в десетки секунди:   24,  60  = упътване след 4 мин, край "
+                           "след 10 мин;"));
+    comment(QStringLiteral("  ниво 3 и по-високо — в хиляди секунди."));
+    comment(QStringLiteral("Упътването не може да идва след края на времето."));
+    comment(QStringLiteral("Всяка предложена задача трябва да има ред тук."));
+    const auto isSet = [&](int t) {
+        return levels.Values[t - 1] || hints.Values[t - 1] || totals.Values[t - 1];
+    };
+    int lastTask = 0;
+    for (int t = 1; t <= kConfigValueCount; ++t) {
+        if (isSet(t))
+            lastTask = t;
+    }
+    int hintWidth = 1;
+    int totalWidth = 1;
+    for (int t = 1; t <= lastTask; ++t) {
+        hintWidth = std::max<int>(hintWidth, QString::number(hints.Values[t - 1]).size());
+        totalWidth = std::max<int>(totalWidth, QString::number(totals.Values[t - 1]).size());
+    }
+    const int taskKeyWidth = int(QString::number(lastTask).size());
+    for (int t = 1; t <= lastTask; ++t) {
+        if (!isSet(t))
+            continue;
+        const int unit = levelUnitSeconds(levels.Values[t - 1]);
+        const QString kind = t <= facts.taskCount ? facts.solutionTypes.value(t - 1)
+                                                  : QStringLiteral("задача без условие");
+        out << QStringLiteral("%1 = %2, %3, %4   ; %5: упътване след %6, край след %7")
+                   .arg(t, -taskKeyWidth)
+                   .arg(levels.Values[t - 1])
+                   .arg(hints.Values[t - 1], hintWidth)
+                   .arg(totals.Values[t - 1], totalWidth)
+                   .arg(kind.isEmpty() ? QStringLiteral("задача") : kind)
+                   .arg(durationText(qint64(unit) * hints.Values[t - 1]))
+                   .arg(durationText(qint64(unit) * totals.Values[t - 1]));
+    }
+
+    out << QString() << QStringLiteral("[точки]");
+    comment(QStringLiteral("Колко време има ученикът за всяка точка от плана: коефициент в стотни "
+                           "от"));
+    comment(QStringLiteral("секундата на всеки знак от текста на точката. Точка с текст от N "
+                           "знака"));
+    comment(
+        QStringLiteral("получава 2 + N × коефициента / 100 секунди; при коефициент 5 текст от"));
+    comment(QStringLiteral("3000 знака получава 152 секунди (около 2 и половина минути)."));
+    comment(QStringLiteral("Коефициент 0 дава 2 секунди. Неупомената точка получава 0."));
+    int lastPoint = int(facts.pointTitles.size());
+    int factorWidth = 1;
+    for (int k = 1; k <= kConfigValueCount; ++k) {
+        if (reading.Values[k - 1])
+            lastPoint = std::max(lastPoint, k);
+    }
+    for (int k = 1; k <= lastPoint; ++k)
+        factorWidth = std::max<int>(factorWidth, QString::number(reading.Values[k - 1]).size());
+    const int pointKeyWidth = int(QString::number(lastPoint).size());
+    for (int k = 1; k <= lastPoint; ++k) {
+        const bool known = k <= facts.pointTitles.size();
+        const QString about = known ? QStringLiteral("%1: %2 знака, %3")
+                                          .arg(facts.pointTitles.at(k - 1))
+                                          .arg(facts.pointTextLengths.at(k - 1))
+                                          .arg(viewingTimeShown(facts.pointTextLengths.at(k - 1),
+                                                                reading.Values[k - 1]))
+                                    : QStringLiteral("точка, която урокът няма");
+        out << QStringLiteral("%1 = %2   ; %3")
+                   .arg(k, -pointKeyWidth)
+                   .arg(reading.Values[k - 1], -factorWidth)
+                   .arg(about);
+    }
+
+    out << QString() << QStringLiteral("[надписи]");
+    comment(
+        QStringLiteral("Кратки надписи (до 15 знака) на записите на файла; урокът не ги чете,"));
+    comment(QStringLiteral("те само помагат да се разпознае файлът. Надписът на запис 4 е"));
+    comment(QStringLiteral("идентификаторът на урока от раздел [урок]. Без „#“ и „;“ в "
+                           "надписите."));
+    for (int r = 1; r <= lesson::kConfigRecordCount; ++r) {
+        const QString label = lesson::DecodeRecordText(file.records[r - 1]);
+        if (r == 4 || label.isEmpty())
+            continue;
+        if (labelFitsSource(label))
+            out << QStringLiteral("%1 = %2").arg(r).arg(label);
+        else
+            comment(QStringLiteral("Надписът на запис %1 има знаци, които тук не могат да "
+                                   "стоят, и е пропуснат.")
+                        .arg(r));
     }
     return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "core/configuration/configuration_file.h"
+#include "lesson_facts.h"
 
+#include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -29,6 +32,30 @@ struct SourceResult {
 };
 
 SourceResult parseConfigSource(const QString &source);
+
+// The ranges a source accepts, and with them the teacher's window.
+constexpr int kLevelMin = 1;
+constexpr int kLevelMax = 9;
+constexpr int kTimeMax = 32767;   // hint and total times, in the level's unit
+constexpr int kFactorMax = 32767; // reading factors, hundredths of a second per character
+constexpr int kTaskCountMax = lesson::kConfigValueCount;
+constexpr qint32 kVersionMax = 2147483647; // hundredths
+
+// Brings every field a source carries into the source's ranges, the way
+// the lesson reads it where it reads it at all: a flag of 3 becomes 1 and
+// one of -1 becomes 0; a level is the lesson's last digit, below 1 raised
+// to 1; negative times and factors become 0 and a hint after the end of its
+// task comes at the end; more tasks offered than kept become the number
+// kept; a date that is no calendar day becomes today. Returns one Bulgarian
+// sentence per kind of change, nothing when the file was within range.
+QStringList fitIntoSourceRanges(lesson::ConfigFile &file, QDate today = QDate::currentDate());
+
+// The commented source of a file: every setting the lesson reads with its
+// meaning for this lesson (point titles and text lengths, task kinds,
+// times in minutes). Parsing the text gives the file back, fitted into
+// the source's ranges; record 5's count and record 6's numbers, which the
+// lesson never reads, and labels a source cannot hold are left out.
+QString formatConfigSource(const lesson::ConfigFile &file, const LessonFacts &facts);
 
 // Short Bulgarian meaning of mode flag k as the lesson reads it; empty for a
 // flag the lesson does not use.

@@ -1,24 +1,23 @@
 #include "tool_commands.h"
 
+#include "class_report.h"
 #include "config_source.h"
 #include "core/configuration/configuration_file.h"
 #include "core/content/code_page.h"
 #include "core/content/lesson_loader.h"
 #include "core/system/messages.h"
 #include "core/tasks/text_scrambling.h"
+#include "file_safety.h"
+#include "lesson_facts.h"
 #include "tool_text.h"
 
 #include <QFile>
 #include <QSaveFile>
 
-#include <sys/stat.h>
-
 namespace tezomat_config {
 
 namespace {
 
-// A source is a short text; anything far larger is not one.
-constexpr qint64 kMaxSourceSize = 1 << 20;
 // Lines to scramble come from the lesson's texts, a few hundred kilobytes.
 constexpr qint64 kMaxInputSize = 16 << 20;
 
@@ -28,12 +27,7 @@ const QString kForce = QStringLiteral("--force");
 // the lesson compares record 4 with.
 std::optional<QString> lessonIdentifier(QTextStream &err)
 {
-    static const std::optional<QString> id = []() -> std::optional<QString> {
-        const lesson::LoadResult loaded = lesson::loadLessonStore();
-        if (!loaded.store)
-            return std::nullopt;
-        return loaded.store->lessonId();
-    }();
+    const std::optional<QString> id = builtInLessonId();
     if (!id)
         err << QStringLiteral("Данните на урока в програмата са повредени; „show“ и „write“ не "
                               "могат да сравнят файла с урока.")
@@ -57,89 +51,32 @@ QString lessonVerdict(const lesson::ConfigReadResult &read, const QString &lesso
         .arg(quoted(message), escapeControls(read.fault));
 }
 
-// The file a path leads to, links followed.
-bool statOf(const QString &path, struct stat &st)
-{
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0;
-}
-
-std::optional<QString> readSource(const QString &path, QTextStream &err)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << QStringLiteral("Източникът %1 не може да бъде отворен.").arg(quoted(path)) << '\n';
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.read(kMaxSourceSize + 1);
-    if (bytes.size() > kMaxSourceSize) {
-        err << QStringLiteral("Източникът %1 е твърде голям за файл с настройки.").arg(quoted(path))
-            << '\n';
-        return std::nullopt;
-    }
-    QString fault;
-    const std::optional<QString> text = decodeUtf8(bytes, &fault);
-    if (!text)
-        err << notUtf8Text(QStringLiteral("Източникът %1").arg(quoted(path)), fault) << '\n';
-    return text;
-}
-
-// Whether bytes are a configuration file in the format: 600 bytes whose
-// fields the lesson would read, whichever lesson they name. Fills why not.
-bool holdsConfiguration(const QByteArray &bytes, QString &whyNot)
-{
-    const std::optional<lesson::ConfigFile> records = lesson::parseConfigurationRecords(bytes);
-    if (!records) {
-        whyNot = QStringLiteral("дължината му е %1 байта, а файлът с настройки е точно %2")
-                     .arg(bytes.size())
-                     .arg(lesson::kConfigFileSize);
-        return false;
-    }
-    const lesson::ConfigRecord &identity = records->records[3];
-    const lesson::ConfigReadResult read =
-        lesson::readConfiguration(bytes, identity.labelLength > lesson::kConfigLabelCapacity
-                                             ? QString()
-                                             : lesson::DecodeRecordText(identity));
-    if (read.messageCode != 0) {
-        whyNot = QStringLiteral("има %1 байта, но полетата му са повредени: %2")
-                     .arg(lesson::kConfigFileSize)
-                     .arg(escapeControls(read.fault));
-        return false;
-    }
-    return true;
-}
-
-// Why the target must not be written, or nothing when it may. Files are
-// compared by device and inode, so a second spelling, a symbolic link or a
-// hard link to the source is still the source.
+// Why the target must not be written, or nothing when it may.
 std::optional<QString> targetRefusal(const QString &sourcePath, const QString &targetPath,
                                      bool force, const QString &lessonId)
 {
-    struct stat target {};
-    if (!statOf(targetPath, target))
-        return std::nullopt; // a new file; writing tells when it cannot be made
-    struct stat source {};
-    if (statOf(sourcePath, source) && source.st_dev == target.st_dev &&
-        source.st_ino == target.st_ino) {
+    const TargetCheck check =
+        checkTarget(targetPath, WrittenKind::Configuration, QStringList{sourcePath});
+    switch (check.state) {
+    case TargetState::Free:
+        return std::nullopt;
+    case TargetState::Protected:
         return QStringLiteral("Отказано: %1 е самият източник %2, а записът би заменил текста на "
                               "настройките с двоичния файл. Посочете друго име за записа, "
                               "например %3.")
             .arg(quoted(targetPath), quoted(sourcePath), lessonId + QStringLiteral(".UFG"));
-    }
-    if (!S_ISREG(target.st_mode)) {
+    case TargetState::NotPlainFile:
         return QStringLiteral("Отказано: %1 не е обикновен файл (а папка, устройство или канал). "
                               "Посочете име на файл, например %2.")
             .arg(quoted(targetPath), lessonId + QStringLiteral(".UFG"));
+    case TargetState::Foreign:
+        break;
     }
     if (force)
         return std::nullopt;
-    QFile existing(targetPath);
-    QString whyNot = QStringLiteral("не може да бъде прочетен");
-    if (existing.open(QIODevice::ReadOnly) &&
-        holdsConfiguration(existing.read(lesson::kConfigFileSize + 1), whyNot))
-        return std::nullopt;
     return QStringLiteral("Отказано: %1 вече съществува и не е файл с настройки (%2), затова не е "
                           "заменен. За да го замените все пак, повторете командата с %3.")
-        .arg(quoted(targetPath), whyNot, kForce);
+        .arg(quoted(targetPath), check.reason, kForce);
 }
 
 // A hint for an identifier that is this lesson's in all but form.
@@ -229,6 +166,13 @@ QString usageText()
         "      самият източник никога не се записва\n"
         "  tezomat-config show ФАЙЛ.UFG\n"
         "      казва дали урокът ще приеме файла и показва всичко, което съдържа\n"
+        "  tezomat-config report [--html СТРАНИЦА] [--csv ТАБЛИЦА] [--force] ПАПКА...\n"
+        "      събира отговорите на класа: чете файловете OTGOWORI.TXT и OTGOWOR2.TXT,\n"
+        "      които урокът записва при изход, от всяка папка (по една за компютър или\n"
+        "      ученик) и записва отчет — страница за четене и печат (по подразбиране\n"
+        "      otgowori-na-klasa.html) и таблица за електронна таблица (по подразбиране\n"
+        "      otgowori-na-klasa.csv); папките не се променят; съществуващ файл, който не\n"
+        "      е такъв отчет, се заменя само с --force\n"
         "  tezomat-config scramble\n"
         "      кодира всеки ред от стандартния вход за урок с кодирани текстове\n"
         "  tezomat-config unscramble\n"
@@ -248,9 +192,12 @@ int writeConfigurationFile(const QString &sourcePath, const QString &targetPath,
     const std::optional<QString> lessonId = lessonIdentifier(err);
     if (!lessonId)
         return 1;
-    const std::optional<QString> source = readSource(sourcePath, err);
-    if (!source)
+    QString readError;
+    const std::optional<QString> source = readSourceFile(sourcePath, &readError);
+    if (!source) {
+        err << readError << '\n';
         return 1;
+    }
     const SourceResult parsed = parseConfigSource(*source);
     if (!parsed.file) {
         err << escapeControls(sourcePath) << QStringLiteral(", ") << parsed.errorText() << '\n';
@@ -318,6 +265,74 @@ int showConfigurationFile(const QString &path, QTextStream &out, QTextStream &er
     return read.messageCode == 0 ? 0 : 1;
 }
 
+int writeClassReport(const QStringList &folders, const QString &htmlPath, const QString &csvPath,
+                     bool force, QTextStream &out, QTextStream &err)
+{
+    const std::optional<LessonFacts> &lesson = builtInLesson();
+    if (!lesson) {
+        err << QStringLiteral("Данните на урока в програмата са повредени; отчетът не може да "
+                              "бъде направен.")
+            << '\n';
+        return 1;
+    }
+    QStringList readPaths;
+    const QList<FolderFiles> found = readFolders(folders, &readPaths);
+    const ReportTargets targets = checkReportTargets(htmlPath, csvPath, readPaths);
+    if (!targets.refusal.isEmpty()) {
+        err << QStringLiteral("Отказано: ") << targets.refusal
+            << QStringLiteral(" Нищо не е записано.") << '\n';
+        return 1;
+    }
+    if (!targets.foreign.isEmpty() && !force) {
+        for (const QString &sentence : targets.foreign)
+            err << QStringLiteral("Отказано: ") << sentence << '\n';
+        err << QStringLiteral("Нищо не е записано. Посочете други имена с --html и --csv или "
+                              "повторете командата с %1.")
+                   .arg(kForce)
+            << '\n';
+        return 1;
+    }
+    const ClassReport report = buildClassReport(found, lesson->topic, lesson->catalogueSize);
+    for (const ReportRow &row : report.rows) {
+        QStringList tasks;
+        for (auto it = row.answers.cbegin(); it != row.answers.cend(); ++it)
+            tasks << QString::number(it.key());
+        QString state;
+        switch (row.state) {
+        case RowState::Answered:
+            state = QStringLiteral("отговори на задачи %1").arg(tasks.join(QStringLiteral(", ")));
+            break;
+        case RowState::NothingAnswered:
+            state = QStringLiteral("няма въведени отговори");
+            break;
+        case RowState::NoFile:
+            state = QStringLiteral("няма файл с отговори");
+            break;
+        case RowState::NoFolder:
+            state = QStringLiteral("няма такава папка");
+            break;
+        case RowState::Damaged:
+            state = QStringLiteral("повреден файл");
+            break;
+        }
+        out << escapeControls(row.folder) << QStringLiteral(": ") << state << '\n';
+        for (const QString &note : row.notes)
+            out << QStringLiteral("    ") << note << '\n';
+    }
+    for (const auto &[path, bytes] :
+         {std::pair{htmlPath, reportHtml(report)}, std::pair{csvPath, reportCsv(report)}}) {
+        const QString failure = saveWhole(path, bytes);
+        if (!failure.isEmpty()) {
+            err << failure << '\n';
+            return 1;
+        }
+    }
+    out << QStringLiteral("Записани са %1 (за четене и печат) и %2 (за електронна таблица).")
+               .arg(quoted(htmlPath), quoted(csvPath))
+        << '\n';
+    return 0;
+}
+
 int scrambleLines(bool scramble, QTextStream &in, QTextStream &out, QTextStream &err)
 {
     const std::optional<QString> input = readInput(in, err);
@@ -365,6 +380,47 @@ int scrambleLines(bool scramble, QTextStream &in, QTextStream &out, QTextStream 
     return status;
 }
 
+namespace {
+
+// report [--html FILE] [--csv FILE] [--force] FOLDER...
+int runReport(const QStringList &operands, QTextStream &out, QTextStream &err)
+{
+    QString htmlPath = defaultHtmlName();
+    QString csvPath = defaultCsvName();
+    bool force = false;
+    QStringList folders;
+    for (qsizetype i = 0; i < operands.size(); ++i) {
+        const QString &word = operands.at(i);
+        if (word == kForce) {
+            force = true;
+        } else if (word == QStringLiteral("--html") || word == QStringLiteral("--csv")) {
+            if (i + 1 >= operands.size()) {
+                err << QStringLiteral("След %1 трябва да стои име на файл.").arg(word) << "\n\n"
+                    << usageText();
+                return 1;
+            }
+            (word == QStringLiteral("--html") ? htmlPath : csvPath) = operands.at(++i);
+        } else if (word.startsWith(QStringLiteral("--html="))) {
+            htmlPath = word.mid(7);
+        } else if (word.startsWith(QStringLiteral("--csv="))) {
+            csvPath = word.mid(6);
+        } else if (word.startsWith(QStringLiteral("--"))) {
+            err << QStringLiteral("Непознат избор %1.").arg(quoted(word)) << "\n\n" << usageText();
+            return 1;
+        } else {
+            folders << word;
+        }
+    }
+    if (folders.isEmpty() || htmlPath.isEmpty() || csvPath.isEmpty()) {
+        err << QStringLiteral("Командата „report“ иска поне една папка с отговори.") << "\n\n"
+            << usageText();
+        return 1;
+    }
+    return writeClassReport(folders, htmlPath, csvPath, force, out, err);
+}
+
+} // namespace
+
 int runTool(const QStringList &arguments, QTextStream &in, QTextStream &out, QTextStream &err)
 {
     const QString command = arguments.value(0);
@@ -381,13 +437,16 @@ int runTool(const QStringList &arguments, QTextStream &in, QTextStream &out, QTe
     }
     if (command == QStringLiteral("show") && operands.size() == 1)
         return showConfigurationFile(operands.at(0), out, err);
+    if (command == QStringLiteral("report"))
+        return runReport(operands, out, err);
     if ((command == QStringLiteral("scramble") || command == QStringLiteral("unscramble")) &&
         operands.isEmpty())
         return scrambleLines(command == QStringLiteral("scramble"), in, out, err);
 
-    const bool known = QStringList{QStringLiteral("write"), QStringLiteral("show"),
-                                   QStringLiteral("scramble"), QStringLiteral("unscramble")}
-                           .contains(command);
+    const bool known =
+        QStringList{QStringLiteral("write"), QStringLiteral("show"), QStringLiteral("scramble"),
+                    QStringLiteral("unscramble"), QStringLiteral("report")}
+            .contains(command);
     err << (known ? QStringLiteral("Командата %1 е с грешен брой аргументи.").arg(quoted(command))
                   : QStringLiteral("Непозната команда %1.").arg(quoted(command)))
         << "\n\n"

@@ -28,6 +28,14 @@ int writeConfigurationFile(const QString &sourcePath, const QString &targetPath,
 // instead), then prints every field.
 int showConfigurationFile(const QString &path, QTextStream &out, QTextStream &err);
 
+// Reads the lesson's answers files in the folders (one folder per PC or
+// pupil) and writes the class report as a page and a table; nothing in the
+// folders is changed. Both targets are checked before either is written;
+// an existing file that is no report of this program is replaced only when
+// force is set.
+int writeClassReport(const QStringList &folders, const QString &htmlPath, const QString &csvPath,
+                     bool force, QTextStream &out, QTextStream &err);
+
 // Scrambles (or unscrambles) every line of in onto out.
 int scrambleLines(bool scramble, QTextStream &in, QTextStream &out, QTextStream &err);
 

@@ -76,7 +76,10 @@ WriteFailure saveFileAtomically(const QString &path, const QByteArray &bytes)
     if (QFileInfo(path).isDir())
         return WriteFailure::FolderInTheWay;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a write cut short (a full disk, a size limit) shows
+    // in what write() returns: a buffered file loses the shortfall in its
+    // flush and would be committed, cut off, as if all had gone well.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return diagnose(path, bytes.size());
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();

@@ -1,5 +1,6 @@
 #include "gui/lesson_window/tezo.h"
 
+#include "core/appearance/appearance_settings.h"
 #include "core/configuration/mode_flags.h"
 #include "core/content/number_text.h"
 #include "gui/lesson.h"
@@ -129,10 +130,13 @@ void Tezo::buildControls()
     // The two labels without caption lie under the bar and the tape shapes
     // and carry their tooltips; the shapes let the mouse through to them.
     Label_U[1] = new QLabel(inner);
+    Label_U[1]->setAccessibleName(QStringLiteral("Преминат материал от плана"));
     setTwipsGeometry(Label_U[1], kLabelTape);
     Label_U[2] = new QLabel(inner);
     Label_U[2]->setToolTip(QStringLiteral("Показва оставащащото време, за което трябва да се "
                                           "напише заглавието и плана на урока"));
+    Label_U[2]->setAccessibleName(QStringLiteral("Оставащо време за точката"));
+    Label_U[2]->setAccessibleDescription(Label_U[2]->toolTip());
     setTwipsGeometry(Label_U[2], kLabelBar);
 
     Shape_Lenta[0] = makeShape(inner, QColor(192, 192, 0));
@@ -154,10 +158,10 @@ void Tezo::buildControls()
         Shape_Lenta[std::size_t(i)]->setObjectName(QStringLiteral("Shape_Lenta_%1").arg(i));
     }
 
-    Timer1 = new QTimer(this);
+    Timer1 = new TickTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, &Tezo::Timer1_Timer);
+    connect(Timer1, &TickTimer::tick, this, &Tezo::Timer1_Timer);
 
     applyDesignLook();
     resizeInnerTwips(inner, kInnerSize);
@@ -165,7 +169,9 @@ void Tezo::buildControls()
 
 // The lesson window's own look until the pupil chooses another: a quiet
 // background, white fields, a monospace text so that tables and schemes in
-// the lesson stay aligned.
+// the lesson stay aligned. The topic shows the lesson's field colours, those
+// of the tasks window's panes: the colour window starts from the topic's
+// look, so choosing it and then "Отказ" changes nothing anywhere.
 void Tezo::applyDesignLook()
 {
     QPalette p = palette();
@@ -182,6 +188,9 @@ void Tezo::applyDesignLook()
     topic.setPointSize(14);
     topic.setBold(true);
     Text_U[0]->setFont(topic);
+    const QStringList design = designAppearanceSettings();
+    setBackgroundColour(Text_U[0], colourFromText(design[colourItem(1)]));
+    setTextColour(Text_U[0], colourFromText(design[colourItem(2)]));
     QFont content(QStringLiteral("DejaVu Sans Mono"));
     content.setPointSize(9);
     Text_U[1]->setFont(content);
@@ -272,28 +281,6 @@ void Tezo::Form_Load()
     Timer1->start();
 }
 
-// Filled in by the proportional layout.
-void Tezo::CaptureLayout() {}
-
-// --- point clock ---
-
-void Tezo::Timer1_Timer()
-{
-    ++run.TickCount;
-    m_lesson.platform().clearClipboard();
-    if (run.TickCount % 10 == 0)
-        TickPointTimer();
-}
-
-// Filled in by the point timer.
-void Tezo::TickPointTimer() {}
-
-void Tezo::InitProgressTape() {}
-
-void Tezo::ComputeTimeBarGeometry(int) {}
-
-void Tezo::SaveEnteredTexts() {}
-
 // --- plan and content ---
 
 void Tezo::LoadPlan()
@@ -357,7 +344,7 @@ void Tezo::List_Ur_Click()
                                            : run.PointTime[std::size_t(sel)];
         run.PointTime[std::size_t(sel)] = t;
         run.CurrentPointTime = t;
-        ComputeTimeBarGeometry(TapeRow);
+        ComputeTimeBarGeometry(timeBarRow());
     }
     if (ModeFlag(17) < 1)
         List_Ur[0]->setEnabled(false);
@@ -400,6 +387,10 @@ void Tezo::Picture_Ur_Click()
 // a control leaves alone travel up to the background too, and are not ours.
 bool Tezo::eventFilter(QObject *watched, QEvent *event)
 {
+    // The inner area's size is the window's inner size: every change of it
+    // lays the window out again.
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        Form_Resize();
     if (watched == centralWidget() && event->type() == QEvent::MouseButtonPress) {
         const auto *press = static_cast<QMouseEvent *>(event);
         if (!centralWidget()->childAt(press->position().toPoint())) {
@@ -438,7 +429,10 @@ void Tezo::Izhod_Click()
 {
     if (Greska_Otgowor1(2) != yesText())
         return;
-    SaveEnteredTexts();
+    // A file that could not be written keeps the lesson open: nothing typed
+    // is lost, and "Изход" may be chosen again.
+    if (!SaveEnteredTexts())
+        return;
     m_lesson.endRun();
 }
 
@@ -450,11 +444,10 @@ void Tezo::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    if (Greska_Otgowor1(2) != yesText()) {
+    if (Greska_Otgowor1(2) != yesText() || !SaveEnteredTexts()) {
         event->ignore();
         return;
     }
-    SaveEnteredTexts();
     m_lesson.endRun();
     event->accept();
 }

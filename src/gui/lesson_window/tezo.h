@@ -1,10 +1,14 @@
 #pragma once
 
+#include "core/appearance/layout_table.h"
+#include "core/appearance/time_tape.h"
 #include "core/content/item_list.h"
+#include "gui/appearance/proportional_layout.h"
 #include "gui/lesson_window/run_state.h"
 #include "gui/widgets/lesson_list.h"
 #include "gui/widgets/lesson_text.h"
 #include "gui/widgets/picture_box.h"
+#include "gui/widgets/tick_timer.h"
 
 #include <QMainWindow>
 
@@ -14,7 +18,6 @@ class QAction;
 class QFrame;
 class QLabel;
 class QMenu;
-class QTimer;
 
 namespace lesson {
 
@@ -35,7 +38,7 @@ public:
     std::array<PictureBox *, 1> Picture_Ur{}; // 0 picture of the selected point
     std::array<QLabel *, 4> Label_U{}; // 0 "План", 1 over the tape, 2 over the bar, 3 "Тема"
     std::array<QFrame *, 4> Shape_Lenta{}; // 0, 1 time bar (left, elapsed); 2, 3 tape (red, green)
-    QTimer *Timer1 = nullptr;              // 100 ms: clipboard and point clock
+    TickTimer *Timer1 = nullptr;           // 100 ms: clipboard and point clock
 
     // --- menus ---
     QAction *Izhod = nullptr;
@@ -65,23 +68,39 @@ public:
     void mnu_Wyprosi_Click();
     void StoreCurrentAppearance();
     void TickPointTimer();
+    void EndPointTiming();
+    void AdvanceProgressTape();
 
     void CaptureLayout();
+    void Form_Resize();
     void ReadLessonConfiguration();
     void ApplyModeFlags();
     void FillDictionaryList();
     void InitProgressTape();
     void LoadPlan();
     void ComputeTimeBarGeometry(int row);
-    void SaveEnteredTexts();
+    // Writes the answers file when the lesson records; false only when a
+    // file that had to be written could not be (the pupil has been told).
+    bool SaveEnteredTexts();
 
     int ModeFlag(int k) const;
     QString Greska_Otgowor1(int Ot_kyde);
     static qint16 ReportFileStatus(const QString &filespec);
     quint8 CurrentDriveType();
 
-    // Layout row of the time bar's first shape.
-    int TapeRow = 17;
+    // Ratios of the lesson window's inner size to the place of every
+    // control of the proportional layout, one row per control.
+    LayoutRatioTable LayoutTable;
+    LayoutGroupLastTable LayoutGroupLast{};
+    // Layout row of the time bar's first shape until the tape is set up,
+    // of the tape's red shape afterwards.
+    quint8 TapeRow = 0;
+    // Running geometry of the time bar and the tape, in twips of the inner
+    // size at which each was last computed.
+    TapeStateArray TapeState{};
+
+    // The file the typed answers go to, by mode flag 31.
+    QString answersFileName() const;
 
     // The design caption, before start-up extends it.
     static QString designCaption();
@@ -101,12 +120,23 @@ private:
     void connectMenus();
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showPicture(int imageIndex);
+    QWidget *layoutControl(int group, int index);
+    int timeBarRow() const;
+    void applyTimeBar();
+    void applyTape();
     void clearPicture();
     ContentStore &store();
 
     Lesson &m_lesson;
     bool m_closingForEnd = false;
     bool m_flagsFixed = false;
+    ProportionalLayout m_layout;
+    // Inner height and width (twips) at which the bar and the tape state
+    // were computed; shown at another size they are scaled.
+    float m_barComputedAt = 0;
+    float m_tapeComputedAt = 0;
+    // Inner size of the tasks window at design size, twips.
+    QSizeF m_tasksDesignInner;
 };
 
 } // namespace lesson

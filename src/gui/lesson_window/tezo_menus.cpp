@@ -2,6 +2,7 @@
 // enlarged text, colours and the way to the tasks window.
 
 #include "core/content/number_text.h"
+#include "gui/appearance/cwiat.h"
 #include "gui/lesson.h"
 #include "gui/lesson_window/tezo.h"
 #include "gui/small_windows/tezo_zad.h"
@@ -77,7 +78,7 @@ void Tezo::StoreCurrentAppearance()
     const QFont font = Text_U[0]->font();
     settings.write(1, font.family());
     settings.write(2, QString::number(font.pointSizeF()));
-    settings.write(3, QString::number(colourNumber(palette().color(QPalette::Window))));
+    settings.write(3, QString::number(colourNumber(backgroundColour(centralWidget()))));
     settings.write(11, QString::number(colourNumber(textColour(Text_U[0]))));
     settings.write(7, QString::number(colourNumber(backgroundColour(Text_U[0]))));
     settings.write(15, QString::number(colourNumber(backgroundColour(Label_U[3]))));
@@ -86,7 +87,12 @@ void Tezo::StoreCurrentAppearance()
 void Tezo::mnu_Cwqt_Click()
 {
     StoreCurrentAppearance();
-    // The colour and font window opens here once it exists.
+    // An open colour window is only brought to the front: its controls keep
+    // what they show.
+    Cwiat *window = m_lesson.openCwiat();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void Tezo::mnu_Wyprosi_Click()

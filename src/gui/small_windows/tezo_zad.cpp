@@ -14,6 +14,17 @@ namespace {
 constexpr QRectF kSizeList(120, 120, 1815, 330);
 constexpr QRectF kField(120, 600, 11500, 6315);
 constexpr QSizeF kInnerSize(12100, 7035);
+
+// The fixed-width family of the lesson's text fields, so that enlarged
+// tables (Horner's scheme, Pascal's triangle) keep their columns.
+QFont enlargedTextFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(10);
+    return font;
+}
 } // namespace
 
 Tezo_Zad::Tezo_Zad(Lesson &lesson)
@@ -35,6 +46,7 @@ Tezo_Zad::Tezo_Zad(Lesson &lesson)
     Obsho_Pole = new LessonText(this);
     Obsho_Pole->setObjectName(QStringLiteral("Obsho_Pole"));
     Obsho_Pole->setToolTip(QStringLiteral("Настройте размерите на цялата форма чрез мишката"));
+    Obsho_Pole->setFont(enlargedTextFont());
     setTwipsGeometry(Obsho_Pole, kField);
     connect(Obsho_Pole, &QTextEdit::textChanged, this, &Tezo_Zad::copyToAnswer);
 

@@ -1,5 +1,6 @@
 #include "gui/tasks_window/tezo_n.h"
 
+#include "core/appearance/appearance_settings.h"
 #include "core/configuration/mode_flags.h"
 #include "core/content/number_text.h"
 #include "core/tasks/task_clock.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <cmath>
@@ -35,31 +37,6 @@ constexpr QRectF kTerms(120, 6400, 2800, 3000);
 constexpr QRectF kDefinition(3040, 6400, 7000, 3000);
 constexpr QRectF kPicture(10160, 6400, 4120, 3000);
 
-// The settings list at start: description, font, then four colour slots
-// (colour number, red, green, blue).
-QStringList designSettings()
-{
-    return {QStringLiteral("всичко това е за управление на цветове"),
-            QStringLiteral("Times New Roman"),
-            QStringLiteral("12"),
-            QStringLiteral("128"),
-            QStringLiteral("128"),
-            QStringLiteral("0"),
-            QStringLiteral("0"),
-            QStringLiteral("32768"),
-            QStringLiteral("0"),
-            QStringLiteral("128"),
-            QStringLiteral("0"),
-            QStringLiteral("8"),
-            QStringLiteral("8"),
-            QStringLiteral("0"),
-            QStringLiteral("0"),
-            QStringLiteral("192"),
-            QStringLiteral("192"),
-            QStringLiteral("0"),
-            QStringLiteral("0")};
-}
-
 } // namespace
 
 Tezo_n::Tezo_n(Lesson &lesson)
@@ -67,11 +44,13 @@ Tezo_n::Tezo_n(Lesson &lesson)
 {
     setObjectName(QStringLiteral("Tezo_n"));
     setWindowTitle(QStringLiteral("Тезомат - задачи + речник"));
-    List_Un2 = ItemList(designSettings());
+    List_Un2 = ItemList(designAppearanceSettings());
     List_Un3 = ItemList(QStringList(98, QString()));
     buildControls();
     buildMenus();
-    resize(centralWidget()->width(), centralWidget()->height() + menuBar()->sizeHint().height());
+    buildSaveStatus();
+    resize(centralWidget()->width(), centralWidget()->height() + menuBar()->sizeHint().height() +
+                                         statusBar()->sizeHint().height());
 }
 
 Tezo_n::~Tezo_n() = default;
@@ -132,10 +111,10 @@ void Tezo_n::buildControls()
     Chasownik_Label[0]->setAlignment(Qt::AlignCenter);
     setTwipsGeometry(Chasownik_Label[0], kClock);
 
-    Timer_n = new QTimer(this);
+    Timer_n = new TickTimer(this);
     Timer_n->setObjectName(QStringLiteral("Timer_n"));
     Timer_n->setInterval(100);
-    connect(Timer_n, &QTimer::timeout, this, &Tezo_n::Timer_n_Timer);
+    connect(Timer_n, &TickTimer::tick, this, &Tezo_n::Timer_n_Timer);
 
     const QString headings[] = {QStringLiteral("Вашият отговор"), QStringLiteral("Определение"),
                                 QStringLiteral("Условие"), QStringLiteral("Решение на автора"),
@@ -151,7 +130,7 @@ void Tezo_n::buildControls()
 }
 
 // The window's own look: monospace panes, so that the worked schemes stay
-// aligned, with light text on the panes' colours; a large clock.
+// aligned, their text in the lesson's text colour; a large clock.
 void Tezo_n::applyDesignLook()
 {
     QPalette p = palette();
@@ -162,7 +141,7 @@ void Tezo_n::applyDesignLook()
     panes.setPointSize(9);
     for (LessonText *pane : Text_Un) {
         pane->setFont(panes);
-        setTextColour(pane, QColor(255, 255, 255));
+        setTextColour(pane, colourFromText(List_Un2.read(11)));
     }
     QFont lists(QStringLiteral("DejaVu Sans"));
     lists.setPointSize(9);
@@ -203,6 +182,7 @@ void Tezo_n::buildMenus()
         QAction *entry = m_saveMenu->addAction(saves[i - 1]);
         entry->setObjectName(QStringLiteral("mnu_ZapReshen_%1").arg(i));
         mnu_ZapReshen[std::size_t(i)] = entry;
+        connect(entry, &QAction::triggered, this, [this, i] { mnu_ZapReshen_Click(i); });
     }
 }
 
@@ -239,7 +219,21 @@ int Tezo_n::ModeFlag(int k) const
 
 QString Tezo_n::Greska_Otgowor2(quint8 Ot_kyde)
 {
-    return askMessage(m_lesson.platform(), tasksWindowMessage(Ot_kyde));
+    return askWithClockStopped(tasksWindowMessage(Ot_kyde));
+}
+
+QString Tezo_n::askWithClockStopped(const MessageSpec &message)
+{
+    // The task clock waits while a box of this window is open: the list may
+    // already point at the task asked about while another one is shown, and
+    // a tick would mix the two tasks' times; nor does the pupil lose time
+    // reading a message.
+    const bool running = Timer_n->isActive();
+    Timer_n->stop();
+    const QString answer = askMessage(m_lesson.platform(), message);
+    if (running)
+        Timer_n->start();
+    return answer;
 }
 
 QString Tezo_n::Fn_Decrypt(const QString &Tekst_za_dekodirane) const
@@ -281,8 +275,8 @@ void Tezo_n::List_Un_Click(int Index)
             CurrentTask = 1;
             s.List_Ur[1].write(2, QStringLiteral("1"));
         }
-        if (Val(s.Wremena[1].read(selectedTask())) > 0)
-            Text_Un[0]->setLocked(false);
+        // The answer pane's lock is settled by ShowTask, once it is known
+        // which task stays on screen.
         ShowTask();
         return;
     }
@@ -326,6 +320,9 @@ void Tezo_n::ShowTask()
     }
     CurrentTask = qint16(t);
     s.List_Ur[1].write(2, QString::number(t));
+    // The pane is open while the shown task has time left; a spent task's
+    // time is 0 for the rest of the run.
+    Text_Un[0]->setLocked(!(Val(s.Wremena[1].read(t)) > 0));
     // What the enlarged window shows belongs to the task that was left.
     if (m_lesson.hasTezoZad())
         m_lesson.tezoZad()->unlinkAnswer();
@@ -370,9 +367,14 @@ void Tezo_n::Picture_Un_Click()
 
 void Tezo_n::Text_Un_GotFocus(int Index)
 {
-    const QColor others = colourFromNumber(qint64(Val(List_Un2.read(7))));
-    for (int i = 0; i <= 4; ++i)
+    const QColor others = colourFromText(List_Un2.read(7));
+    // The panes' text keeps the colour that goes with their background in
+    // the settings list, so a background taken from there never hides it.
+    const QColor text = colourFromText(List_Un2.read(11));
+    for (int i = 0; i <= 4; ++i) {
         setBackgroundColour(Text_Un[std::size_t(i)], i == Index ? QColor(125, 110, 105) : others);
+        setTextColour(Text_Un[std::size_t(i)], text);
+    }
     FocusedPane = quint8(Index);
     m_lesson.platform().clearClipboard();
 }

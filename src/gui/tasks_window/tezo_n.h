@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/content/item_list.h"
+#include "core/system/messages.h"
 #include "gui/widgets/lesson_list.h"
 #include "gui/widgets/lesson_text.h"
 #include "gui/widgets/picture_box.h"
+#include "gui/widgets/tick_timer.h"
 
 #include <QMainWindow>
 
@@ -12,7 +14,6 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QTimer;
 
 namespace lesson {
 
@@ -38,7 +39,7 @@ public:
     QString Text_Un5;                          // work field: elapsed time, text for enlarging
     std::array<PictureBox *, 1> Picture_Un{};  // 0 illustration of the term or task
     std::array<QLabel *, 1> Chasownik_Label{}; // 0 remaining seconds of the task
-    QTimer *Timer_n = nullptr;                 // task clock, 100 ms
+    TickTimer *Timer_n = nullptr;              // task clock, 100 ms
 
     // --- menus ---
     QAction *mnu_IzhodN = nullptr;
@@ -67,6 +68,7 @@ public:
     void mnu_Pylen_Ekran_Click();
     void mnu_All_zadachi_Click();
     void mnu_Tip_Wid_Click();
+    void mnu_ZapReshen_Click(int Index);
 
     // --- procedures ---
     int ConfirmTaskChange();
@@ -78,6 +80,10 @@ public:
     void TaskTimeUp();
     QString Fn_Decrypt(const QString &Tekst_za_dekodirane) const;
     QString Greska_Otgowor2(quint8 Ot_kyde);
+    // Shows a message box of this window with the task clock stopped.
+    QString askWithClockStopped(const MessageSpec &message);
+    void MakeSaveFileName();
+    void SaveTaskText(int kind);
     // Mode flag k as this window reads it, from its copy of the flags.
     int ModeFlag(int k) const;
 
@@ -86,6 +92,9 @@ public:
     void applyLoadFlags();
     // Stops the clock and closes the window at the end of the run.
     void stopForEnd();
+    // The line at the bottom of the window that tells where the last saved
+    // task went, or that it could not be saved.
+    QLabel *saveStatus() const { return m_saveStatus; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -94,6 +103,7 @@ private:
     void buildControls();
     void buildMenus();
     void applyDesignLook();
+    void buildSaveStatus();
     ContentStore &store();
     int selectedTask() const { return List_Un[1]->ListIndex() + 1; }
     // Puts the task list's selection on a position without raising its
@@ -102,6 +112,7 @@ private:
 
     Lesson &m_lesson;
     QMenu *m_saveMenu = nullptr;
+    QLabel *m_saveStatus = nullptr;
     bool m_closingForEnd = false;
     // The task whose total time the clock holds (0 before the first).
     int m_clockTask = 0;

@@ -8,6 +8,8 @@ namespace lesson {
 // with the highest bit set names a system colour by its low byte.
 QColor colourFromNumber(qint64 number);
 qint64 colourNumber(const QColor &colour);
+// A colour number kept as decimal text (as the settings list keeps them).
+QColor colourFromText(const QString &text);
 
 } // namespace lesson
 
@@ -21,4 +23,9 @@ void setBackgroundColour(QWidget *widget, const QColor &colour);
 void setTextColour(QWidget *widget, const QColor &colour);
 QColor backgroundColour(const QWidget *widget);
 QColor textColour(const QWidget *widget);
+
+// Keeps a caption readable whatever background it is given or inherits:
+// black on light colours, white on dark ones, from now on.
+void keepTextReadable(QWidget *widget);
+
 } // namespace lesson

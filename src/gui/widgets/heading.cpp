@@ -1,5 +1,7 @@
 #include "gui/widgets/heading.h"
 
+#include "gui/widgets/colours.h"
+
 #include <QEvent>
 
 namespace lesson {
@@ -13,6 +15,9 @@ Heading::Heading(const QString &text, QWidget *control)
     setFont(bold);
     setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     control->installEventFilter(this);
+    setVisible(control->isVisibleTo(control->parentWidget()));
+    // The window's background may be any colour the pupil chooses.
+    keepTextReadable(this);
     follow();
 }
 
@@ -24,14 +29,11 @@ bool Heading::eventFilter(QObject *watched, QEvent *event)
         case QEvent::Resize:
             follow();
             break;
-        case QEvent::Show:
-            show();
-            break;
-        case QEvent::Hide:
-            // Only a control hidden on its own takes its caption along, not
-            // one whose window is hidden.
-            if (m_control->isHidden())
-                hide();
+        // Showing or hiding the control itself, also while its window is
+        // hidden or not yet shown; a window hidden as a whole leaves both.
+        case QEvent::ShowToParent:
+        case QEvent::HideToParent:
+            setVisible(m_control->isVisibleTo(m_control->parentWidget()));
             break;
         default:
             break;

@@ -16,7 +16,13 @@ LessonList::LessonList(QWidget *parent)
     connect(model(), &QAbstractItemModel::rowsRemoved, this, &LessonList::fitRows);
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         m_changedByPress = true;
-        if (row >= 0)
+        if (row < 0)
+            return;
+        // The list highlights the pressed item only after it has moved the
+        // current row: a handler run now would be overruled.
+        if (m_inInput)
+            m_clickPending = true;
+        else
             Q_EMIT Click();
     });
 }
@@ -53,9 +59,9 @@ QStringList LessonList::allItems() const
 void LessonList::setColumns(int columns)
 {
     m_columns = std::max(1, columns);
-    setFlow(m_columns > 1 ? QListView::LeftToRight : QListView::TopToBottom);
+    // Items run down a column and wrap into the next one.
+    setFlow(QListView::TopToBottom);
     setWrapping(m_columns > 1);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     fitRows();
 }
 
@@ -68,18 +74,24 @@ void LessonList::fitRows()
     const int height = viewport()->height() + m_bottomMargin;
     if (height <= 0)
         return;
-    int rows = std::max(1, height / natural);
+    // Rows a little lower than their share, so that a full column never
+    // wraps its last item into the next column.
+    const int usable = std::max(1, height - 2);
+    int rows = std::max(1, usable / natural);
     // Several columns share the items evenly when they all fit.
     const int needed = (count() + m_columns - 1) / m_columns;
     const bool allFit = m_columns > 1 && needed > 0 && needed <= rows;
     if (allFit)
         rows = needed;
-    const int rowHeight = std::max(natural, height / rows);
+    const int rowHeight = std::max(natural, usable / rows);
     m_fitting = true;
-    if (m_columns > 1)
-        setVerticalScrollBarPolicy(allFit ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    // Columns beyond those the width holds are scrolled to sideways.
+    if (m_columns > 1) {
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setHorizontalScrollBarPolicy(allFit ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    }
     // What is left below the last whole row stays empty.
-    m_bottomMargin = std::max(0, height - rows * rowHeight);
+    m_bottomMargin = std::max(0, usable - rows * rowHeight);
     setViewportMargins(0, 0, 0, m_bottomMargin);
     // A cell a little narrower than its share, so that the last column
     // never wraps to the next row.
@@ -117,18 +129,53 @@ bool LessonList::event(QEvent *event)
     return handled;
 }
 
+template <typename Handling> void LessonList::choosing(Handling handling)
+{
+    if (m_inInput) {
+        handling();
+        return;
+    }
+    m_inInput = true;
+    m_clickPending = false;
+    handling();
+    m_inInput = false;
+    if (m_clickPending && currentRow() >= 0) {
+        m_clickPending = false;
+        Q_EMIT Click();
+    }
+}
+
 void LessonList::mousePressEvent(QMouseEvent *event)
 {
+    // The right and middle buttons choose nothing.
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
     m_rowAtPress = currentRow();
     m_changedByPress = false;
-    QListWidget::mousePressEvent(event);
+    choosing([&] { QListWidget::mousePressEvent(event); });
+}
+
+void LessonList::mouseMoveEvent(QMouseEvent *event)
+{
+    choosing([&] { QListWidget::mouseMoveEvent(event); });
+}
+
+void LessonList::keyPressEvent(QKeyEvent *event)
+{
+    choosing([&] { QListWidget::keyPressEvent(event); });
 }
 
 void LessonList::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
     QListWidget::mouseReleaseEvent(event);
     // A click on the item that is already selected is a selection event too.
-    if (event->button() == Qt::LeftButton && !m_changedByPress && m_rowAtPress >= 0 &&
+    if (!m_changedByPress && m_rowAtPress >= 0 &&
         indexAt(event->position().toPoint()).row() == m_rowAtPress && isEnabled())
         Q_EMIT Click();
     m_changedByPress = false;

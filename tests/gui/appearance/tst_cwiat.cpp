@@ -1,0 +1,199 @@
+#include "gui/appearance/cwiat.h"
+#include "gui/small_windows/tezo_zad.h"
+#include "gui/tasks_window/tezo_n.h"
+#include "gui/widgets/colours.h"
+#include "support/started_lesson.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSlider>
+
+using namespace lesson;
+using namespace lesson::test;
+
+namespace {
+
+ItemList &settingsOf(LessonRun &r)
+{
+    return r.lesson->tezoN()->List_Un2;
+}
+
+// Opens the colour window as the pupil does, through "Цвят/шрифт".
+Cwiat *openFromTheMenu(LessonRun &r)
+{
+    startWithFlags(r, {31});
+    r.lesson->tezo()->mnu_Cwqt->trigger();
+    return r.lesson->cwiat();
+}
+
+// Opens the colour window on the settings list as it stands.
+Cwiat *openOnTheList(LessonRun &r)
+{
+    Cwiat *window = r.lesson->openCwiat();
+    window->show();
+    return window;
+}
+
+QList<int> sliders(Cwiat *w)
+{
+    return {w->Slider1[0]->value(), w->Slider1[1]->value(), w->Slider1[2]->value()};
+}
+
+void keyOnAll(Cwiat *w, Qt::Key key)
+{
+    for (QSlider *slider : w->Slider1)
+        QTest::keyClick(slider, key);
+}
+
+} // namespace
+
+class TestCwiat : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void controls()
+    {
+        LessonRun r;
+        Cwiat *w = openFromTheMenu(r);
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Формиране на цвят/избор на шрифт"));
+        QVERIFY(!w->mnu_Danni->isVisible() && !w->mnu_Danni->isEnabled());
+        // The tooltips with their odd blanks.
+        QCOMPARE(w->Slider1[1]->toolTip(),
+                 QStringLiteral("Промяна на стойн остта на зелената съставка "));
+        QCOMPARE(w->Label_Cv[5]->toolTip(),
+                 QStringLiteral("За настройване цвета на фона на формата "));
+        QCOMPARE(w->Label_Cv[7]->toolTip(),
+                 QStringLiteral(" За настройване цвета на текста в текстовите полета "));
+        QCOMPARE(w->Label_Cv[4]->text(), QStringLiteral("Размер  шрифт"));
+        for (QWidget *control :
+             w->centralWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+            QCOMPARE(control->accessibleDescription(), control->toolTip());
+        }
+    }
+
+    void openingShowsTheList()
+    {
+        LessonRun r;
+        ItemList &s = settingsOf(r);
+        s.write(1, QStringLiteral("Times New Roman"));
+        s.write(2, QStringLiteral("12"));
+        s.write(3, QStringLiteral("128"));
+        Cwiat *w = openOnTheList(r);
+        QCOMPARE(w->List_font[0]->itemText(w->List_font[0]->ListIndex()), s.read(1));
+        QCOMPARE(w->List_font[1]->itemText(w->List_font[1]->ListIndex()), QStringLiteral("12"));
+        QCOMPARE(w->Text_Cv[0]->font().family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(sliders(w), (QList<int>{128, 0, 0}));
+        const QColor slots[] = {{128, 0, 0}, {0, 128, 0}, {8, 0, 0}, {192, 0, 0}};
+        for (int k = 0; k < 4; ++k)
+            QCOMPARE(backgroundColour(w->Option1[std::size_t(k)]), slots[k]);
+        QCOMPARE(textColour(w->Text_Cv[0]), QColor(8, 0, 0));
+
+        // A font that is not installed: no selection, the preview's own font.
+        LessonRun r2;
+        settingsOf(r2).write(1, QStringLiteral("Comic Sans MS"));
+        Cwiat *w2 = openOnTheList(r2);
+        QCOMPARE(w2->List_font[0]->ListIndex(), -1);
+        QCOMPARE(w2->Text_Cv[0]->font().family(), QApplication::font().family());
+    }
+
+    void systemColourPassesThrough()
+    {
+        LessonRun r;
+        settingsOf(r).write(11, QStringLiteral("-2147483640"));
+        Cwiat *w = openOnTheList(r);
+        QCOMPARE(textColour(w->Text_Cv[0]), colourFromNumber(-2147483640));
+        const ItemList &s = settingsOf(r);
+        QCOMPARE((QStringList{s.read(12), s.read(13), s.read(14)}), (QStringList{"8", "0", "0"}));
+        QTest::mouseClick(w->Option1[2], Qt::LeftButton);
+        QCOMPARE(sliders(w), (QList<int>{8, 0, 0}));
+        QCOMPARE(s.read(11), QStringLiteral("-2147483640")); // choosing the slot changes nothing
+    }
+
+    void slidersAndTheColourNumber()
+    {
+        LessonRun r;
+        Cwiat *w = openOnTheList(r);
+        ItemList &s = settingsOf(r);
+        QTest::mouseClick(w->Option1[0], Qt::LeftButton);
+        QCOMPARE(w->Label_Cv[3]->text(), QStringLiteral("Цвят в 10/16-тичен код = 128 /H80"));
+        keyOnAll(w, Qt::Key_Home);
+        // The captions stay readable on the window's own new colour.
+        QCOMPARE(w->Label_Cv[5]->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+        keyOnAll(w, Qt::Key_End);
+        QCOMPARE(w->Label_Cv[3]->text(),
+                 QStringLiteral("Цвят в 10/16-тичен код = 16777215 /HFFFFFF"));
+        QCOMPARE(s.read(3), QStringLiteral("16777215"));
+
+        // Slot 3: only its option button, the swatch and the numbers change.
+        const QColor preview = backgroundColour(w->Text_Cv[0]);
+        QTest::mouseClick(w->Option1[3], Qt::LeftButton);
+        QTest::keyClick(w->Slider1[1], Qt::Key_PageUp);
+        QCOMPARE(s.read(15), QString::number(192 + 16 * 256));
+        QCOMPARE(backgroundColour(w->Option1[3]), QColor(192, 16, 0));
+        QCOMPARE(backgroundColour(w->picColor), QColor(192, 16, 0));
+        QCOMPARE(w->Label_ST[1]->text(), QStringLiteral("16"));
+        QCOMPARE(backgroundColour(w->Text_Cv[0]), preview);
+        QCOMPARE(backgroundColour(w->centralWidget()), QColor(255, 255, 255));
+
+        // Slot 1 with green and blue at 0, red to the end: "255" twice.
+        QTest::mouseClick(w->Option1[1], Qt::LeftButton);
+        QTest::keyClick(w->Slider1[1], Qt::Key_Home);
+        QTest::keyClick(w->Slider1[0], Qt::Key_End);
+        QCOMPARE(s.read(8), QStringLiteral("255"));
+        QCOMPARE(s.read(7), QStringLiteral("255"));
+
+        clickRow(w->List_font[1], 3);
+        QCOMPARE(s.read(2), QStringLiteral("11"));
+    }
+
+    void cancelAndChoosingAgain()
+    {
+        LessonRun r;
+        Cwiat *w = openFromTheMenu(r);
+        Tezo *tezo = r.lesson->tezo();
+        const QColor content = backgroundColour(tezo->Text_U[1]);
+        QTest::mouseClick(w->Option1[1], Qt::LeftButton);
+        QTest::keyClick(w->Slider1[2], Qt::Key_End);
+        w->mnu_Otkaz->trigger();
+        QVERIFY(!r.lesson->cwiat());
+        QCOMPARE(settingsOf(r).read(7), QString::number(128 * 256 + 255 * 65536));
+        QCOMPARE(backgroundColour(tezo->Text_U[1]), content);
+        tezo->mnu_Fokus->trigger(); // the enlarged text window loads only now
+        Tezo_Zad *zad = r.lesson->tezoZad();
+        QCOMPARE(backgroundColour(zad->Obsho_Pole), QColor(0, 128, 255));
+        QCOMPARE(textColour(zad->Obsho_Pole), textColour(tezo->Text_U[0]));
+        QCOMPARE(backgroundColour(zad), backgroundColour(tezo->centralWidget()));
+
+        // The frame's close button and Escape are "Отказ" as well.
+        tezo->mnu_Cwqt->trigger();
+        QVERIFY(r.lesson->cwiat()->close());
+        QVERIFY(!r.lesson->cwiat());
+        tezo->mnu_Cwqt->trigger();
+        QCOMPARE(r.lesson->cwiat()->SelectedSlot, quint8(0)); // a new window
+        QVERIFY(QTest::qWaitForWindowActive(r.lesson->cwiat()));
+        QTest::keyClick(r.lesson->cwiat()->Slider1[0], Qt::Key_Escape);
+        QVERIFY(!r.lesson->cwiat());
+        QCOMPARE(backgroundColour(tezo->Text_U[1]), content);
+
+        // Chosen again while open: the items are refreshed from the lesson
+        // window, the window is not loaded again, "Запис" applies them.
+        tezo->mnu_Cwqt->trigger();
+        Cwiat *open = r.lesson->cwiat();
+        QTest::mouseClick(open->Option1[2], Qt::LeftButton);
+        setBackgroundColour(tezo->Label_U[3], QColor(1, 2, 3));
+        tezo->mnu_Cwqt->trigger();
+        QCOMPARE(r.lesson->cwiat(), open);
+        QCOMPARE(open->SelectedSlot, quint8(2));
+        const QString previewFont = open->Text_Cv[0]->font().family();
+        open->mnu_zapis->trigger();
+        QCOMPARE(backgroundColour(tezo->Label_U[0]), QColor(1, 2, 3));
+        QCOMPARE(tezo->Text_U[1]->font().family(), previewFont);
+    }
+};
+
+QTEST_MAIN(TestCwiat)
+#include "tst_cwiat.moc"

@@ -1,0 +1,148 @@
+#include "gui/lesson_window/tezo.h"
+#include "gui/tasks_window/tezo_n.h"
+#include "gui/widgets/twips.h"
+#include "support/scripted_platform.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QTest>
+
+using namespace lesson;
+using namespace lesson::test;
+
+namespace {
+
+// The lesson shown with point k's viewing time times[k - 1] seconds and the
+// given flags on; the tests drive its timer.
+struct Run {
+    Run(const QList<int> &times, const QList<int> &flagsOn)
+    {
+        ContentStore store = lessonContent();
+        for (int k = 1; k <= times.size(); ++k)
+            store.Wremena[2].write(k, QString::number(times.at(k - 1)));
+        run = std::make_unique<LessonRun>(store);
+        run->lesson->start();
+        tezo = run->lesson->tezo();
+        tezo->Timer1->stop();
+        for (int k : flagsOn)
+            tezo->ModeFlagTable.write(k, QStringLiteral("1"));
+        tezo->List_Ur[0]->setEnabled(true);
+        if (!QTest::qWaitForWindowExposed(tezo))
+            qWarning("the lesson window was not shown");
+    }
+    // The pupil clicks point k of the plan.
+    void choose(int k)
+    {
+        LessonList *plan = tezo->List_Ur[0];
+        QTest::mouseClick(plan->viewport(), Qt::LeftButton, {},
+                          plan->visualItemRect(plan->item(k - 1)).center());
+    }
+    // One step of the point clock: the ticks up to the next tenth.
+    void second()
+    {
+        do
+            tezo->Timer1_Timer();
+        while (tezo->run.TickCount % 10 != 0);
+    }
+    bool barShown() const { return tezo->Shape_Lenta[0]->isVisible(); }
+    double twips(int shape, qreal (QRectF::*part)() const) const
+    {
+        return (twipsGeometry(tezo->Shape_Lenta[std::size_t(shape)]).*part)();
+    }
+
+    std::unique_ptr<LessonRun> run;
+    Tezo *tezo = nullptr;
+};
+
+} // namespace
+
+class TestPointTimer : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void pointOfTenSeconds()
+    {
+        Run r({10, 12, 14, 16, 18, 20}, {10, 13, 19});
+        const int clears = r.run->platform.clipboardClears;
+        r.choose(1);
+        QVERIFY(!r.tezo->List_Ur[0]->isEnabled()); // flag 17 off locks the plan
+        for (int second = 1; second <= 9; ++second) {
+            r.second();
+            QCOMPARE(r.tezo->run.PointTime[1], qint16(10 - second));
+            QVERIFY(r.barShown() && r.tezo->run.PointDone[1] == 0);
+            // The remaining part shrinks from the bottom, the elapsed rises.
+            QCOMPARE(r.twips(0, &QRectF::height), 5000.0 - 500 * second);
+            QCOMPARE(r.twips(1, &QRectF::top), 5500.0 - 500 * second);
+            QCOMPARE(r.twips(1, &QRectF::height), 15.0 + 500 * second);
+        }
+        r.second();
+        QCOMPARE(r.tezo->run.PointDone[1], quint8(1));
+        QCOMPARE(r.tezo->run.PointDone[0], quint8(5));
+        QVERIFY(!r.tezo->List_Ur[0]->isEnabled());
+        QVERIFY(r.tezo->Label_U[1]->toolTip().startsWith(" Лявата (зелената) част"));
+        r.second();
+        QVERIFY(r.tezo->List_Ur[0]->isEnabled() && !r.barShown());
+        QCOMPARE(r.run->platform.clipboardClears - clears, 110);
+    }
+
+    void wholePlan_data()
+    {
+        QTest::addColumn<QList<int>>("flags");
+        QTest::newRow("bar and tape") << QList<int>{10, 13, 17, 19};
+        QTest::newRow("flag 13 off: no bar") << QList<int>{10, 17, 19};
+        QTest::newRow("flag 19 off: no tape") << QList<int>{10, 13, 17};
+        QTest::newRow("flag 16 on: tasks free after each point") << QList<int>{10, 13, 16, 17};
+    }
+    void wholePlan()
+    {
+        QFETCH(QList<int>, flags);
+        Run r({2, 2, 2, 2, 2, 2}, flags);
+        const bool bar = flags.contains(13), tape = flags.contains(19);
+        for (int k = 1; k <= 6; ++k) {
+            r.choose(k);
+            r.second();
+            QCOMPARE(r.barShown(), bar);
+            // Locked while a point is read (with the bar), and with flag 16
+            // at 0 until every point is done.
+            QCOMPARE(r.tezo->mnu_Wyprosi->isEnabled(), !bar && flags.contains(16));
+            r.second();
+            QCOMPARE(r.tezo->mnu_Wyprosi->isEnabled(), flags.contains(16) || k == 6);
+            QCOMPARE(r.tezo->Shape_Lenta[3]->isVisible(), tape);
+            if (tape && k < 6)
+                QCOMPARE(r.twips(2, &QRectF::left), 360.0 + 1833 * k);
+        }
+        QVERIFY(!r.tezo->Shape_Lenta[2]->isVisible());
+        if (tape)
+            QCOMPARE(r.twips(3, &QRectF::width), 11013.0);
+    }
+
+    void pointLongerThanTheBarIsHigh()
+    {
+        Run r({6000, 12, 14, 16, 18, 20}, {10, 13, 17});
+        r.choose(1);
+        r.tezo->run.PointTime[1] = 2; // its last two seconds
+        r.second();
+        QCOMPARE(r.twips(0, &QRectF::height), 5000.0);
+        r.second();
+        QCOMPARE(r.tezo->run.PointDone[1], quint8(1));
+    }
+
+    void ticksFrozenWhileTheTasksWindowIsOpen()
+    {
+        Run r({1, 12, 14, 16, 18, 20}, {10, 16, 17});
+        r.choose(1);
+        r.second(); // done: flag 16 frees the tasks command
+        r.choose(2);
+        r.second();
+        r.tezo->Timer1->start();
+        r.tezo->mnu_Wyprosi->trigger();
+        Tezo_n *tasks = r.run->lesson->tezoN();
+        QVERIFY(!r.tezo->Timer1->isActive() && tasks->Timer_n->isActive());
+        tasks->mnu_IzhodN->trigger();
+        QVERIFY(r.tezo->Timer1->isActive() && !tasks->Timer_n->isActive());
+        QCOMPARE(r.tezo->run.PointTime[2], qint16(11));
+    }
+};
+
+QTEST_MAIN(TestPointTimer)
+#include "tst_point_timer.moc"

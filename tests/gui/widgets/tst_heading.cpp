@@ -1,0 +1,57 @@
+// Headings show exactly when their control does.
+
+#include "gui/widgets/heading.h"
+#include "support/lesson_setup.h"
+
+#include <QTest>
+
+using namespace lesson;
+using namespace lesson::test;
+
+class TestHeading : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Without flag 3 the clock is hidden at start-up, before the tasks
+    // window is first shown; "Остава" goes with it.
+    void everyHeadingOfTheTasksWindowFollowsItsControl()
+    {
+        LessonRun r;
+        Tezo_n *tasks = openTasks(r);
+        QVERIFY(QTest::qWaitForWindowExposed(tasks));
+        QVERIFY(!tasks->Chasownik_Label[0]->isVisible());
+        const QList<Heading *> headings = tasks->findChildren<Heading *>();
+        QCOMPARE(headings.size(), 9);
+        for (Heading *heading : headings)
+            QVERIFY2(heading->isVisible() == heading->control()->isVisible(),
+                     qPrintable(heading->text()));
+    }
+
+    void followsItsControl_data()
+    {
+        QTest::addColumn<bool>("shownFirst");
+        QTest::newRow("control hidden before the window is first shown") << false;
+        QTest::newRow("control hidden while the window shows") << true;
+    }
+    void followsItsControl()
+    {
+        QFETCH(bool, shownFirst);
+        QWidget window;
+        auto *control = new QWidget(&window);
+        control->setGeometry(10, 40, 80, 30);
+        auto *heading = new Heading(QStringLiteral("Остава"), control);
+        if (shownFirst)
+            window.show();
+        control->hide();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!heading->isVisible());
+
+        window.hide();
+        control->show();
+        window.show();
+        QVERIFY(heading->isVisible());
+    }
+};
+
+QTEST_MAIN(TestHeading)
+#include "tst_heading.moc"

@@ -1,0 +1,428 @@
+#include "class_answers_dialog.h"
+#include "config_source.h"
+#include "support/class_answers.h"
+#include "teacher_desk.h"
+#include "teacher_window.h"
+#include "tool_commands.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextEdit>
+
+using namespace lesson;
+using namespace lesson::test;
+using namespace tezomat_teacher;
+
+namespace {
+
+// The desktop as the tests script it: message boxes answered from a queue
+// (an empty queue answers "Не"), file and folder dialogs from another.
+class ScriptedDesk : public TeacherDesk {
+public:
+    bool showMessage(const MessageSpec &message) override
+    {
+        asked.append(message);
+        return answers.isEmpty() ? false : answers.takeFirst();
+    }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return next();
+    }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return next();
+    }
+    QString folderName(QWidget *, const QString &, const QString &) override { return next(); }
+
+    QList<bool> answers;
+    QStringList paths;
+    QList<MessageSpec> asked;
+
+private:
+    QString next() { return paths.isEmpty() ? QString() : paths.takeFirst(); }
+};
+
+const LessonFacts &facts()
+{
+    return *tezomat_config::builtInLesson();
+}
+
+QString sampleText()
+{
+    return QString::fromUtf8(fileBytes(QFINDTESTDATA("../../config/TAVN7.ini")));
+}
+
+template <typename T> T *child(QWidget &window, const QString &name)
+{
+    T *found = window.findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+void showPage(QWidget &window, int index)
+{
+    QTabBar *bar = child<QTabWidget>(window, QStringLiteral("pages"))->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
+void clickBox(QCheckBox *box)
+{
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const QRect indicator =
+        box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    QTest::mouseClick(box, Qt::LeftButton, {}, indicator.center());
+}
+
+// Clicks into the box, selects its text and types over it (no Enter).
+void typeInto(QAbstractSpinBox *box, const QString &text)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, text);
+}
+
+QString toolWrite(const QString &sourcePath, const QString &target)
+{
+    QString screen;
+    QTextStream out(&screen);
+    const int status = tezomat_config::writeConfigurationFile(sourcePath, target, false, out, out);
+    out.flush();
+    return status == 0 ? QString() : screen;
+}
+
+// The letter after '&' in a caption, lower case; empty when there is none.
+QString mnemonic(const QString &text)
+{
+    const qsizetype at = text.indexOf(QLatin1Char('&'));
+    return at >= 0 && at + 1 < text.size() ? text.mid(at + 1, 1).toLower() : QString();
+}
+
+bool noneTwice(const QString &keys)
+{
+    for (const QChar c : keys) {
+        if (keys.count(c) > 1)
+            return false;
+    }
+    return true;
+}
+
+struct Window {
+    ScriptedDesk desk;
+    TeacherWindow window{desk, facts()};
+    Window()
+    {
+        window.startFromSample();
+        window.show();
+        if (!QTest::qWaitForWindowActive(&window))
+            qWarning("window not active");
+    }
+};
+
+} // namespace
+
+class TestTeacherWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void saveEqualsToolWrite()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("TAVN7.ini"));
+        putFile(source, sampleText().toUtf8());
+        Window w;
+        w.desk.paths << source;
+        QTest::keyClick(&w.window, Qt::Key_O, Qt::ControlModifier);
+        QVERIFY2(w.window.windowTitle().contains(QStringLiteral("TAVN7.ini")),
+                 qPrintable(w.window.windowTitle()));
+
+        showPage(w.window, 1);
+        auto *flag17 = child<QCheckBox>(w.window, QStringLiteral("flag17"));
+        QVERIFY(flag17->isChecked());
+        clickBox(flag17);
+        QVERIFY(!flag17->isChecked());
+        showPage(w.window, 2);
+        auto *total6 = child<QSpinBox>(w.window, QStringLiteral("task6Total"));
+        typeInto(total6, QStringLiteral("90"));
+        // Saved while the box is still being typed into: the typing counts.
+        const QString saved = dir.filePath(QStringLiteral("TAVN7.UFG"));
+        w.desk.paths << saved;
+        QTest::keyClick(total6, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(total6->value(), 90);
+        QCOMPARE(child<QLabel>(w.window, QStringLiteral("task6End"))->text(),
+                 QStringLiteral("15 мин")); // level 2: tens of seconds
+        QVERIFY(!w.window.isWindowModified());
+
+        QString edited = sampleText();
+        QVERIFY(edited.contains(QStringLiteral("\n17 = 1 ")));
+        QVERIFY(edited.contains(QStringLiteral("\n6  = 2,  24,  60 ")));
+        edited.replace(QStringLiteral("\n17 = 1 "), QStringLiteral("\n17 = 0 "));
+        edited.replace(QStringLiteral("\n6  = 2,  24,  60 "),
+                       QStringLiteral("\n6  = 2,  24,  90 "));
+        putFile(dir.filePath(QStringLiteral("edited.ini")), edited.toUtf8());
+        QCOMPARE(toolWrite(dir.filePath(QStringLiteral("edited.ini")),
+                           dir.filePath(QStringLiteral("tool.UFG"))),
+                 QString());
+        QCOMPARE(fileBytes(saved), fileBytes(dir.filePath(QStringLiteral("tool.UFG"))));
+
+        // The source the window writes makes the same file again.
+        w.desk.paths << dir.filePath(QStringLiteral("mine.ini"));
+        QTest::mouseClick(child<QPushButton>(w.window, QStringLiteral("saveSourceButton")),
+                          Qt::LeftButton);
+        QCOMPARE(toolWrite(dir.filePath(QStringLiteral("mine.ini")),
+                           dir.filePath(QStringLiteral("again.UFG"))),
+                 QString());
+        QCOMPARE(fileBytes(dir.filePath(QStringLiteral("again.UFG"))), fileBytes(saved));
+        QVERIFY(fileBytes(dir.filePath(QStringLiteral("mine.ini")))
+                    .contains("17 = 0   ; планът остава достъпен"));
+        // Saving again goes to the same file without a question.
+        QTest::mouseClick(child<QPushButton>(w.window, QStringLiteral("saveButton")),
+                          Qt::LeftButton);
+        QCOMPARE(w.desk.asked.size(), 0);
+        QCOMPARE(fileBytes(source), sampleText().toUtf8());
+    }
+
+    void versionTakesPointOrComma_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("comma, as Bulgarian writes it") << "1,25";
+        QTest::newRow("point, as the source writes it") << "1.25";
+    }
+    void versionTakesPointOrComma()
+    {
+        QFETCH(QString, typed);
+        Window w;
+        auto *version = child<QDoubleSpinBox>(w.window, QStringLiteral("version"));
+        version->setLocale(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+        typeInto(version, typed);
+        QTest::keyClick(version, Qt::Key_Return);
+        QCOMPARE(w.window.configuration().records[2].Count, 125);
+        QVERIFY(child<QLabel>(w.window, QStringLiteral("lessonCaption"))
+                    ->text()
+                    .contains(QStringLiteral("Версия  1.25 от  20091028")));
+    }
+
+    void damagedFileChangesNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("code"); // the lesson's message; 0: the window's own
+        QTest::addColumn<QString>("words");
+        ConfigFile file = *tezomat_config::parseConfigSource(sampleText()).file;
+        const QByteArray good = formatConfiguration(file);
+        file.records[3].setLabel(QStringLiteral("tavn7"));
+        QTest::newRow("599 bytes") << "TAVN7.UFG" << good.left(599) << 3 << "599 байта";
+        QTest::newRow("identifier in lower case")
+            << "TAVN7.UFG" << formatConfiguration(file) << 1 << "„tavn7“";
+        QTest::newRow("source of another lesson")
+            << "other.ini"
+            << sampleText().replace(QStringLiteral("= TAVN7"), QStringLiteral("= TAVN8")).toUtf8()
+            << 1 << "„TAVN8“";
+        QTest::newRow("source with a mistake")
+            << "bad.ini" << QByteArray("[урок]\nидентификатор = TAVN7\nверсия = много\n") << 0
+            << "ред 3";
+        QTest::newRow("source that is not UTF-8")
+            << "bad.ini" << QByteArray("[\xf3\xf0\xee\xea]\n") << 0 << "не е записан в UTF-8";
+        QTest::newRow("a folder") << "folder.UFG" << QByteArray() << 0 << "не може да бъде отворен";
+    }
+    void damagedFileChangesNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, code);
+        QFETCH(QString, words);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        if (name.startsWith(QStringLiteral("folder")))
+            QVERIFY(QDir().mkpath(path));
+        else
+            putFile(path, bytes);
+        Window w;
+        showPage(w.window, 1);
+        clickBox(child<QCheckBox>(w.window, QStringLiteral("flag17")));
+        const ConfigFile before = w.window.configuration();
+        const QString title = w.window.windowTitle();
+
+        w.desk.answers << true; // leave the unsaved change for the other file
+        w.desk.paths << path;
+        child<QAction>(w.window, QStringLiteral("openAction"))->trigger();
+        QCOMPARE(w.desk.asked.size(), 2);
+        const MessageSpec shown = w.desk.asked.last();
+        if (code > 0) {
+            QCOMPARE(shown.title, lessonWindowMessage(code).title);
+            QVERIFY(shown.text.startsWith(lessonWindowMessage(code).text));
+        }
+        QVERIFY2(shown.text.contains(words), qPrintable(shown.text));
+        QVERIFY(w.window.configuration() == before);
+        QCOMPARE(w.window.windowTitle(), title);
+        QVERIFY(w.window.isWindowModified());
+        QVERIFY(!child<QCheckBox>(w.window, QStringLiteral("flag17"))->isChecked());
+        if (!name.startsWith(QStringLiteral("folder")))
+            QCOMPARE(fileBytes(path), bytes);
+    }
+
+    void replacingAsksFirst_data()
+    {
+        QTest::addColumn<QString>("target"); // what stands at the name chosen
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("the source itself: never")
+            << "source" << true << 0 << false << "е източникът";
+        QTest::newRow("a text file, answered Не")
+            << "text" << false << 1 << false << "не е файл с настройки";
+        QTest::newRow("a text file, answered Да") << "text" << true << 1 << true << "";
+        QTest::newRow("another configuration file")
+            << "configuration" << true << 1 << true << "вече съществува. Да бъде ли заменен?";
+        QTest::newRow("a folder: never") << "folder" << true << 0 << false << "не е обикновен файл";
+    }
+    void replacingAsksFirst()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, answer);
+        QFETCH(int, questions);
+        QFETCH(bool, written);
+        QFETCH(QString, words);
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("TAVN7.ini"));
+        putFile(source, sampleText().toUtf8());
+        QString path = dir.filePath(QStringLiteral("chosen.UFG"));
+        QByteArray old = "бележки на учителя\n";
+        if (target == QStringLiteral("source")) {
+            path = source;
+            old = sampleText().toUtf8();
+        } else if (target == QStringLiteral("configuration")) {
+            old = formatConfiguration(ConfigFile{});
+        }
+        if (target == QStringLiteral("folder"))
+            QVERIFY(QDir().mkpath(path));
+        else if (target != QStringLiteral("source"))
+            putFile(path, old);
+        Window w;
+        QVERIFY(w.window.openFile(source));
+        w.desk.answers << answer;
+        w.desk.paths << path;
+        QTest::keyClick(&w.window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.desk.asked.size(), 1);
+        const MessageSpec &shown = w.desk.asked.first();
+        QCOMPARE(shown.buttons == MessageSpec::Buttons::YesNo, questions == 1);
+        QVERIFY2(shown.text.contains(words), qPrintable(shown.text));
+        if (target == QStringLiteral("folder"))
+            return;
+        QCOMPARE(fileBytes(path), written ? formatConfiguration(w.window.configuration()) : old);
+    }
+
+    void everyControlNamedAndReachable()
+    {
+        Window w;
+        QTest::mouseClick(child<QPushButton>(w.window, QStringLiteral("classAnswersButton")),
+                          Qt::LeftButton);
+        auto *dialog = w.window.findChild<ClassAnswersDialog *>();
+        QVERIFY(dialog && dialog->isVisible());
+        for (QWidget *top : {static_cast<QWidget *>(&w.window), static_cast<QWidget *>(dialog)}) {
+            const QList<QWidget *> controls = top->findChildren<QWidget *>();
+            int checked = 0;
+            for (QWidget *c : controls) {
+                const bool control =
+                    qobject_cast<QAbstractButton *>(c) || qobject_cast<QAbstractSpinBox *>(c) ||
+                    qobject_cast<QLineEdit *>(c) || qobject_cast<QAbstractItemView *>(c) ||
+                    qobject_cast<QTextEdit *>(c) || qobject_cast<QTabWidget *>(c);
+                if (!control || c->objectName().startsWith(QStringLiteral("qt_")) ||
+                    qobject_cast<QTabBar *>(c->parentWidget()))
+                    continue;
+                ++checked;
+                const QString what =
+                    c->objectName() + QLatin1Char(' ') + c->metaObject()->className();
+                QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(what));
+                QVERIFY2(!c->toolTip().isEmpty(), qPrintable(what));
+                QCOMPARE(c->accessibleDescription(), c->toolTip());
+                QVERIFY2(c->focusPolicy() & Qt::TabFocus, qPrintable(what));
+            }
+            QVERIFY(checked > 20 || top == dialog);
+        }
+        QString menuKeys;
+        for (QAction *action : w.window.menuBar()->actions().first()->menu()->actions()) {
+            if (action->isSeparator())
+                continue;
+            QVERIFY2(!action->shortcut().isEmpty(), qPrintable(action->text()));
+            menuKeys += mnemonic(action->text());
+        }
+        QVERIFY2(noneTwice(menuKeys), qPrintable(menuKeys));
+        // Alt and a letter reaches one control on every page: an ambiguous
+        // letter only moves the focus between its controls.
+        auto *pages = child<QTabWidget>(w.window, QStringLiteral("pages"));
+        for (int page = 0; page < pages->count(); ++page) {
+            QString keys;
+            for (int tab = 0; tab < pages->count(); ++tab)
+                keys += mnemonic(pages->tabText(tab));
+            for (QWidget *c : w.window.centralWidget()->findChildren<QWidget *>()) {
+                if (pages->isAncestorOf(c) && !pages->widget(page)->isAncestorOf(c))
+                    continue;
+                if (auto *label = qobject_cast<QLabel *>(c); label && label->buddy())
+                    keys += mnemonic(label->text());
+                if (auto *button = qobject_cast<QPushButton *>(c))
+                    keys += mnemonic(button->text());
+            }
+            QVERIFY2(noneTwice(keys), qPrintable(keys));
+        }
+    }
+
+    void classAnswersFromTheWindow()
+    {
+        QTemporaryDir dir;
+        const QDir root(dir.path());
+        writeClass(root);
+        const QByteArray pc1 = fileBytes(root.filePath(QStringLiteral("PC1/OTGOWORI.TXT")));
+        Window w;
+        QTest::keyClick(&w.window, Qt::Key_K, Qt::ControlModifier);
+        auto *dialog = w.window.findChild<ClassAnswersDialog *>();
+        QVERIFY(dialog && dialog->isVisible());
+        auto *list = child<QListWidget>(*dialog, QStringLiteral("folderList"));
+        w.desk.paths << root.path();
+        QTest::mouseClick(child<QPushButton>(*dialog, QStringLiteral("addSubfoldersButton")),
+                          Qt::LeftButton);
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(child<QLineEdit>(*dialog, QStringLiteral("htmlPath"))->text(),
+                 QDir::toNativeSeparators(root.filePath(QStringLiteral("otgowori-na-klasa.html"))));
+        QTest::mouseClick(child<QPushButton>(*dialog, QStringLiteral("makeReportButton")),
+                          Qt::LeftButton);
+        QCOMPARE(w.desk.asked.size(), 0);
+        const QString shown =
+            child<QTextBrowser>(*dialog, QStringLiteral("reportView"))->toPlainText();
+        for (const QString &text :
+             {QStringLiteral("<script>alert(1)</script> √9 = 3"), QStringLiteral("\"цитат\""),
+              QStringLiteral("Няма файл с отговори."), QStringLiteral("PC3")})
+            QVERIFY2(shown.contains(text), qPrintable(shown));
+        QVERIFY(fileBytes(root.filePath(QStringLiteral("otgowori-na-klasa.csv")))
+                    .startsWith("\xEF\xBB\xBFПапка,Бележка,Задача 1,Задача 3,Задача 15\r\n"));
+        QCOMPARE(fileBytes(root.filePath(QStringLiteral("PC1/OTGOWORI.TXT"))), pc1);
+
+        // Delete takes the chosen folder off the list, not off the disk.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(2)).center());
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(list->count(), 2);
+        QVERIFY(root.exists(QStringLiteral("PC3")));
+    }
+};
+
+QTEST_MAIN(TestTeacherWindow)
+#include "tst_teacher_window.moc"
