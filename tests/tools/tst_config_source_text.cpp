@@ -1,18 +1,24 @@
 #include "config_source.h"
 #include "lesson_facts.h"
+#include "tool_commands.h"
 
-#include <QFile>
 #include <QTest>
+#include <QTextStream>
 
 using namespace lesson;
 using namespace tezomat_config;
 
 namespace {
 
+// The sample both programs carry, as `tezomat-config sample` prints it.
 QString sampleText()
 {
-    QFile f(QFINDTESTDATA("../../config/TAVN7.ini"));
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    QString printed;
+    QTextStream in(stdin), out(&printed), err(stderr);
+    if (runTool({QStringLiteral("sample")}, in, out, err) != 0)
+        qFatal("tezomat-config sample failed");
+    out.flush();
+    return printed;
 }
 
 ConfigFile sample()

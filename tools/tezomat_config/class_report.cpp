@@ -1,6 +1,7 @@
 #include "class_report.h"
 
 #include "core/content/code_page.h"
+#include "core/tasks/answers_file.h"
 #include "file_safety.h"
 #include "tool_text.h"
 
@@ -164,21 +165,22 @@ QString html(const QString &text)
 
 } // namespace
 
+// The names and the heading are the lesson's own.
 const QString &answersFileName()
 {
-    static const QString name = QStringLiteral("OTGOWORI.TXT");
+    static const QString name = lesson::answersFileName(0);
     return name;
 }
 
 const QString &scrambledAnswersFileName()
 {
-    static const QString name = QStringLiteral("OTGOWOR2.TXT");
+    static const QString name = lesson::answersFileName(1);
     return name;
 }
 
 const QString &answersHeading()
 {
-    static const QString heading = QStringLiteral("Има въведен текст по следните задачи:");
+    static const QString heading = lesson::answersHeading();
     return heading;
 }
 

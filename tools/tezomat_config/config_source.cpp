@@ -1,5 +1,7 @@
 #include "config_source.h"
 
+#include <QFile>
+
 #include "core/content/code_page.h"
 #include "core/content/number_text.h"
 #include "tool_text.h"
@@ -930,6 +932,12 @@ QString formatConfigSource(const ConfigFile &original, const LessonFacts &facts)
                         .arg(r));
     }
     return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QByteArray sampleSource()
+{
+    QFile sample(QStringLiteral(":/config/TAVN7.ini"));
+    return sample.open(QIODevice::ReadOnly) ? sample.readAll() : QByteArray();
 }
 
 } // namespace tezomat_config

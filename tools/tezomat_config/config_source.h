@@ -33,6 +33,10 @@ struct SourceResult {
 
 SourceResult parseConfigSource(const QString &source);
 
+// The commented sample source this program carries (config/TAVN7.ini of the
+// source tree): every setting with its explanation, everything switched on.
+QByteArray sampleSource();
+
 // The ranges a source accepts, and with them the teacher's window.
 constexpr int kLevelMin = 1;
 constexpr int kLevelMax = 9;

@@ -173,6 +173,8 @@ QString usageText()
         "      otgowori-na-klasa.html) и таблица за електронна таблица (по подразбиране\n"
         "      otgowori-na-klasa.csv); папките не се променят; съществуващ файл, който не\n"
         "      е такъв отчет, се заменя само с --force\n"
+        "  tezomat-config sample\n"
+        "      извежда образеца на източник, в който всичко е включено\n"
         "  tezomat-config scramble\n"
         "      кодира всеки ред от стандартния вход за урок с кодирани текстове\n"
         "  tezomat-config unscramble\n"
@@ -182,7 +184,8 @@ QString usageText()
         "\n"
         "Урокът търси файла с настройки под името на урока с разширение .UFG\n"
         "(например TAVN7.UFG) в директорията, от която е стартиран.\n"
-        "Образец на източник с обяснение на всяка настройка: config/TAVN7.ini.\n"
+        "Образец на източник с обяснение на всяка настройка дава\n"
+        "  tezomat-config sample > моят-урок.ini\n"
         "Управляващите знаци от файловете се показват като \\xNN.\n");
 }
 
@@ -439,14 +442,18 @@ int runTool(const QStringList &arguments, QTextStream &in, QTextStream &out, QTe
         return showConfigurationFile(operands.at(0), out, err);
     if (command == QStringLiteral("report"))
         return runReport(operands, out, err);
+    if (command == QStringLiteral("sample") && operands.isEmpty()) {
+        out << QString::fromUtf8(sampleSource());
+        return 0;
+    }
     if ((command == QStringLiteral("scramble") || command == QStringLiteral("unscramble")) &&
         operands.isEmpty())
         return scrambleLines(command == QStringLiteral("scramble"), in, out, err);
 
-    const bool known =
-        QStringList{QStringLiteral("write"), QStringLiteral("show"), QStringLiteral("scramble"),
-                    QStringLiteral("unscramble"), QStringLiteral("report")}
-            .contains(command);
+    const bool known = QStringList{QStringLiteral("write"),    QStringLiteral("show"),
+                                   QStringLiteral("scramble"), QStringLiteral("unscramble"),
+                                   QStringLiteral("report"),   QStringLiteral("sample")}
+                           .contains(command);
     err << (known ? QStringLiteral("Командата %1 е с грешен брой аргументи.").arg(quoted(command))
                   : QStringLiteral("Непозната команда %1.").arg(quoted(command)))
         << "\n\n"

@@ -47,7 +47,6 @@ namespace tezomat_teacher {
 
 namespace {
 
-const QString kSample = QStringLiteral(":/teacher/TAVN7.ini");
 const QString kConfigurationFilter = QStringLiteral("Файл с настройки (*.UFG *.ufg)");
 const QString kSourceFilter = QStringLiteral("Източник на настройки (*.ini *.txt)");
 // Far larger than any source or configuration file.
@@ -779,11 +778,8 @@ bool TeacherWindow::mayDropChanges(const QString &question)
 
 bool TeacherWindow::startFromSample()
 {
-    QFile sample(kSample);
-    if (!sample.open(QIODevice::ReadOnly))
-        return false;
     const tezomat_config::SourceResult parsed =
-        tezomat_config::parseConfigSource(QString::fromUtf8(sample.readAll()));
+        tezomat_config::parseConfigSource(QString::fromUtf8(tezomat_config::sampleSource()));
     if (!parsed.file)
         return false;
     adopt(*parsed.file, QString(), QString(),

@@ -22,6 +22,11 @@ QString withCrLf(const QString &text)
 
 } // namespace
 
+QString answersHeading()
+{
+    return QStringLiteral("Има въведен текст по следните задачи:");
+}
+
 QString answersFileName(int flag31)
 {
     return flag31 == 1 ? QStringLiteral("OTGOWOR2.TXT") : QStringLiteral("OTGOWORI.TXT");
@@ -29,7 +34,7 @@ QString answersFileName(int flag31)
 
 QString formatAnswersFile(const ItemList &answers, int taskCount)
 {
-    QString text = QStringLiteral("Има въведен текст по следните задачи:") + kCrLf;
+    QString text = answersHeading() + kCrLf;
     for (int t = 1; t <= taskCount; ++t) {
         const QString answer = answers.read(t);
         if (answer.size() <= 5)

@@ -17,6 +17,9 @@ namespace lesson {
 // (mode flag 31 equal to 1), another for every other lesson.
 QString answersFileName(int flag31);
 
+// The file's first line.
+QString answersHeading();
+
 // The text of the file. `answers` holds task t's answer at item t; tasks 1
 // to `taskCount` are looked at in order, items that do not exist read empty.
 QString formatAnswersFile(const ItemList &answers, int taskCount);
