@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <numeric>
 
 using namespace lesson_pictures;
 
@@ -38,10 +39,9 @@ private Q_SLOTS:
     void numberText_data();
     void numberText();
     void textFitting();
-    void catalogue();
-    void picturesKeepTheirEdgesClear();
-    void renderingIsReproducible();
-    void writesJpegFiles();
+    void catalogueMatchesTheLessonsFiles();
+    void picturesAreDrawnInsideTheirBorder();
+    void writesReproducibleJpegFiles();
     void writeFailureIsReported();
 };
 
@@ -50,14 +50,9 @@ void TestLessonPictures::pascalTriangle()
     const auto rows = pascalRows(20);
     QCOMPARE(rows.size(), size_t(21));
     QCOMPARE(rows[6], (Coefficients{1, 6, 15, 20, 15, 6, 1}));
-    for (size_t n = 0; n < rows.size(); ++n) {
-        QCOMPARE(rows[n].size(), n + 1);
-        long long sum = 0;
-        for (size_t k = 0; k <= n; ++k) {
-            QCOMPARE(rows[n][k], rows[n][n - k]);
-            sum += rows[n][k];
-        }
-        QCOMPARE(sum, 1LL << n);
+    for (size_t n = 0; n < rows.size(); ++n) { // symmetric, and row n sums to 2^n
+        QCOMPARE(Coefficients(rows[n].rbegin(), rows[n].rend()), rows[n]);
+        QCOMPARE(std::accumulate(rows[n].begin(), rows[n].end(), 0LL), 1LL << n);
     }
 }
 
@@ -197,90 +192,61 @@ void TestLessonPictures::textFitting()
     QVERIFY(f.width(f.fit(60, 40, 6)) <= 60);
 }
 
-// The lesson window sizes its picture boxes from these exact sizes.
-void TestLessonPictures::catalogue()
+// The lesson window sizes its picture boxes from the sizes of the files the
+// generator wrote into the lesson, so those must be the sizes drawn here.
+void TestLessonPictures::catalogueMatchesTheLessonsFiles()
 {
-    const QList<QSize> expected{{411, 179}, {182, 222}, {311, 261}, {169, 200}, {296, 334},
-                                {521, 336}, {200, 230}, {280, 340}, {92, 112},  {160, 229},
-                                {452, 266}, {400, 266}, {419, 229}, {282, 328}, {205, 253},
-                                {228, 256}, {422, 118}, {180, 222}};
     const auto &pictures = lessonPictures();
     QCOMPARE(pictures.size(), size_t(19));
-    for (int k = 1; k <= 18; ++k) {
-        const LessonPicture &picture = pictures[static_cast<size_t>(k - 1)];
-        QCOMPARE(picture.fileName, QStringLiteral("G%1.jpg").arg(k, 2, 10, QLatin1Char('0')));
-        QCOMPARE(picture.size, expected.at(k - 1));
-        QVERIFY(picture.draw);
+    for (size_t k = 0; k < pictures.size(); ++k) {
+        QCOMPARE(pictures[k].fileName,
+                 k < 18 ? QStringLiteral("G%1.jpg").arg(k + 1, 2, 10, QLatin1Char('0'))
+                        : QStringLiteral("W2.jpg"));
+        const QString file =
+            QFINDTESTDATA("../../src/lesson_data/pictures/" + pictures[k].fileName);
+        QCOMPARE(QImageReader(file).size(), pictures[k].size);
     }
-    QCOMPARE(pictures.back().fileName, QStringLiteral("W2.jpg"));
-    QCOMPARE(pictures.back().size, QSize(181, 194));
 }
 
-// Nothing may run into the border: the two pixel rings just inside the
-// bronze line are plain paper in every picture.
-void TestLessonPictures::picturesKeepTheirEdgesClear()
+// Something is drawn besides paper and border, and nothing runs into the
+// border: the two pixel rings just inside the bronze line are plain paper.
+void TestLessonPictures::picturesAreDrawnInsideTheirBorder()
 {
     if (!fontsInstalled())
         QSKIP("DejaVu fonts are not installed");
     for (const LessonPicture &picture : lessonPictures()) {
         const QImage image = renderPicture(picture);
         QCOMPARE(image.size(), picture.size);
-        QCOMPARE(image.format(), QImage::Format_RGB32);
         const int w = image.width();
         const int h = image.height();
-        for (int ring = 1; ring <= 2; ++ring) {
-            for (int x = ring; x < w - ring; ++x) {
-                for (int y : {ring, h - 1 - ring}) {
-                    QVERIFY2(
-                        image.pixel(x, y) == palette::paper.rgb(),
-                        qPrintable(
-                            QStringLiteral("%1 at %2,%3").arg(picture.fileName).arg(x).arg(y)));
-                }
-            }
-            for (int y = ring; y < h - ring; ++y) {
-                for (int x : {ring, w - 1 - ring}) {
-                    QVERIFY2(
-                        image.pixel(x, y) == palette::paper.rgb(),
-                        qPrintable(
-                            QStringLiteral("%1 at %2,%3").arg(picture.fileName).arg(x).arg(y)));
-                }
+        QSet<QRgb> colours;
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                colours.insert(image.pixel(x, y));
+                const int ring = std::min({x, y, w - 1 - x, h - 1 - y});
+                if (ring >= 1 && ring <= 2 && image.pixel(x, y) != palette::paper.rgb())
+                    QFAIL(qPrintable(
+                        QStringLiteral("%1 at %2,%3").arg(picture.fileName).arg(x).arg(y)));
             }
         }
-    }
-}
-
-void TestLessonPictures::renderingIsReproducible()
-{
-    if (!fontsInstalled())
-        QSKIP("DejaVu fonts are not installed");
-    for (const LessonPicture &picture : lessonPictures()) {
-        const QImage first = renderPicture(picture);
-        QVERIFY2(first == renderPicture(picture), qPrintable(picture.fileName));
-        // Something is drawn besides paper and border.
-        QSet<QRgb> colours;
-        for (int y = 0; y < first.height() && colours.size() < 20; y += 3)
-            for (int x = 0; x < first.width(); x += 3)
-                colours.insert(first.pixel(x, y));
         QVERIFY2(colours.size() >= 20, qPrintable(picture.fileName));
     }
 }
 
-void TestLessonPictures::writesJpegFiles()
+// Two runs write the same bytes, so that redrawing changes no file.
+void TestLessonPictures::writesReproducibleJpegFiles()
 {
     if (!fontsInstalled())
         QSKIP("DejaVu fonts are not installed");
     QTemporaryDir first;
     QTemporaryDir second;
-    QVERIFY(first.isValid() && second.isValid());
     for (const LessonPicture &picture : lessonPictures()) {
         QString error;
         QVERIFY2(writePicture(picture, first.path(), &error), qPrintable(error));
         QVERIFY2(writePicture(picture, second.path(), &error), qPrintable(error));
-
         QImageReader reader(first.filePath(picture.fileName));
         QCOMPARE(reader.format(), QByteArray("jpeg"));
         QCOMPARE(reader.size(), picture.size);
-
         QFile a(first.filePath(picture.fileName));
         QFile b(second.filePath(picture.fileName));
         QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
@@ -291,7 +257,6 @@ void TestLessonPictures::writesJpegFiles()
 void TestLessonPictures::writeFailureIsReported()
 {
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     QString error;
     QVERIFY(!writePicture(lessonPictures().front(), dir.filePath(QStringLiteral("missing/deeper")),
                           &error));
