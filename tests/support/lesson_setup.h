@@ -36,4 +36,11 @@ inline void chooseTask(Tezo_n *tasks, int t)
     tasks->List_Un[1]->setListIndex(t - 1);
 }
 
+// Chooses task t with these answers ready for the questions it brings.
+inline void chooseTask(LessonRun &r, int t, QList<bool> answers)
+{
+    r.platform.answers = answers;
+    chooseTask(r.lesson->tezoN(), t);
+}
+
 } // namespace lesson::test

@@ -1,25 +1,20 @@
 #include "core/content/content_store.h"
 #include "core/content/lesson_loader.h"
-#include "support/scripted_platform.h"
+#include "support/files.h"
+#include "support/lesson_content.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace lesson;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 QString joined(const ItemList &list, int from = 0)
 {
-    return list.items().mid(from).join(QLatin1Char('|'));
+    return list.items().mid(from).join(u'|');
 }
 
 QString numbers(int from, int to, int step)
@@ -27,7 +22,7 @@ QString numbers(int from, int to, int step)
     QStringList out;
     for (int v = from; v <= to; v += step)
         out.append(QString::number(v));
-    return out.join(QLatin1Char('|'));
+    return out.join(u'|');
 }
 
 // The entries of a picture map that name a picture: "position:picture ...".
@@ -36,8 +31,8 @@ QString mapped(const ItemList &map)
     QStringList out;
     for (int n = 1; n < map.count(); ++n)
         if (map.read(n) != QLatin1String("0"))
-            out.append(QStringLiteral("%1:%2").arg(n).arg(map.read(n)));
-    return out.join(QLatin1Char(' '));
+            out.append(u"%1:%2"_s.arg(n).arg(map.read(n)));
+    return out.join(u' ');
 }
 
 } // namespace
@@ -47,15 +42,15 @@ class TestContentStore : public QObject {
 private Q_SLOTS:
     void itemListReadsPastTheEndAsEmpty()
     {
-        ItemList list(QStringList{QStringLiteral("а"), QStringLiteral("б")});
-        QCOMPARE(list.read(1), QStringLiteral("б"));
+        ItemList list(QStringList{u"а"_s, u"б"_s});
+        QCOMPARE(list.read(1), u"б"_s);
         QCOMPARE(list.read(2), QString());
         QCOMPARE(list.read(-1), QString());
-        list.write(4, QStringLiteral("д"));
-        QCOMPARE(joined(list), QStringLiteral("а|б|||д"));
+        list.write(4, u"д"_s);
+        QCOMPARE(joined(list), u"а|б|||д"_s);
         list.remove(9);
         list.remove(0);
-        QCOMPARE(joined(list), QStringLiteral("б|||д"));
+        QCOMPARE(joined(list), u"б|||д"_s);
     }
 
     // Texts and lists sit at their indices, with nothing trimmed: the ends of
@@ -64,27 +59,27 @@ private Q_SLOTS:
     {
         const ContentStore &s = test::lessonContent();
         for (int k = 1; k <= 6; ++k) // each point text opens with its plan title
-            QVERIFY(s.Podtochki[k].startsWith(
-                QStringLiteral("    ") + s.Plan_Tezo[0].read(k).mid(4) + QStringLiteral("\r\n")));
+            QVERIFY(
+                s.Podtochki[k].startsWith(u"    "_s + s.Plan_Tezo[0].read(k).mid(4) + u"\r\n"_s));
         QVERIFY(!s.Podtochki[0].isEmpty());
-        QCOMPARE(s.Podtochki[9], QStringLiteral("    \r\n"));
+        QCOMPARE(s.Podtochki[9], u"    \r\n"_s);
         QCOMPARE(s.Podtochki[10], QString());
-        QCOMPARE(s.Podtochki[11] + s.Podtochki[23], QStringLiteral("Text1Text1"));
-        QVERIFY(s.Dopyln_M[2].startsWith(QStringLiteral("Използвана литература")));
-        QVERIFY(s.Dopyln_M[4].startsWith(QStringLiteral("Продължителност на урока")));
-        QVERIFY(s.Reklama_Par[1].startsWith(QStringLiteral("   Място за рекламно послание")));
-        QCOMPARE(s.Glos[0], QStringLiteral("Text1\r\n"));
+        QCOMPARE(s.Podtochki[11] + s.Podtochki[23], u"Text1Text1"_s);
+        QVERIFY(s.Dopyln_M[2].startsWith(u"Използвана литература"_s));
+        QVERIFY(s.Dopyln_M[4].startsWith(u"Продължителност на урока"_s));
+        QVERIFY(s.Reklama_Par[1].startsWith(u"   Място за рекламно послание"_s));
+        QCOMPARE(s.Glos[0], u"Text1\r\n"_s);
         for (int k = 1; k <= 29; ++k)
             QCOMPARE(s.Glos[k].isEmpty(), k > 24);
         for (int k = 0; k <= 9; ++k)
             QCOMPARE(s.Dopyln_M[k].isEmpty(), k == 0);
         // Every line break of a long text is CR LF.
         const QString all = s.Podtochki[1] + s.Dopyln_M[3] + s.Glos[4] + s.Reklama_Par[1];
-        QCOMPARE(all.count(QLatin1Char('\n')), all.count(QStringLiteral("\r\n")));
-        QVERIFY(all.contains(QStringLiteral("\r\n")));
+        QCOMPARE(all.count(u'\n'), all.count(u"\r\n"_s));
+        QVERIFY(all.contains(u"\r\n"_s));
 
         QCOMPARE(joined(s.Uslowie_L[0]),
-                 QStringLiteral("15|01 |02 |03|04|05|06|07|08|09|") + numbers(10, 22, 1));
+                 u"15|01 |02 |03|04|05|06|07|08|09|"_s + numbers(10, 22, 1));
         for (int t = 16; t <= 35; ++t)
             QCOMPARE(s.Uslowie_L[t].count(), 0);
         QCOMPARE(joined(s.Redowe_L[0], 1) + joined(s.Redowe_L[1], 1) + joined(s.Redowe_L[2], 1),
@@ -94,25 +89,21 @@ private Q_SLOTS:
         QCOMPARE(s.glos_All[0].count(), 25);
         const ItemList &terms = s.glos_All[0];
         QCOMPARE(terms.read(0) + terms.read(1) + terms.read(14) + terms.read(22) + terms.read(24),
-                 QStringLiteral(
-                     "В слниДиофантнютонов биномточка на сгъстяване непрекъснатост на функция"));
+                 u"В слниДиофантнютонов биномточка на сгъстяване непрекъснатост на функция"_s);
     }
 
     void tablesAndPictureMaps()
     {
         const ContentStore &s = test::lessonContent();
-        QCOMPARE(joined(s.Wremena[0]), QStringLiteral(" В|5|") + numbers(86, 123, 1));
-        QCOMPARE(joined(s.Wremena[1]),
-                 QStringLiteral(" В|20|3000|3100|3200|") + numbers(3400, 10200, 200));
+        QCOMPARE(joined(s.Wremena[0]), u" В|5|"_s + numbers(86, 123, 1));
+        QCOMPARE(joined(s.Wremena[1]), u" В|20|3000|3100|3200|"_s + numbers(3400, 10200, 200));
         QCOMPARE(joined(s.Wremena[2], 1), numbers(10, 54, 2));
         QCOMPARE(joined(s.Wremena[3]) + joined(s.Wremena[5]),
-                 QStringLiteral(
-                     "      Описание ниво сложност на задачи    Описание тип решение  на задачи"));
-        QCOMPARE(joined(s.Wremena[4]),
-                 QStringLiteral("0 564|1|1|1|1|1|2|1|1|1|1|1|2|2|1|1|2|2|1|1|1|1|1"));
+                 u"      Описание ниво сложност на задачи    Описание тип решение  на задачи"_s);
+        QCOMPARE(joined(s.Wremena[4]), u"0 564|1|1|1|1|1|2|1|1|1|1|1|2|2|1|1|2|2|1|1|1|1|1"_s);
         QCOMPARE(s.Wremena[6].count(), 23);
         QCOMPARE(s.Wremena[6].read(1) + s.Wremena[6].read(12) + s.Wremena[6].read(22),
-                 QStringLiteral("ХорнерМетод на НютонВиет"));
+                 u"ХорнерМетод на НютонВиет"_s);
 
         for (int k = 0; k <= 19; ++k) // a slot is as wide as its pixels at 15 twips each
             QCOMPARE(s.Grafika_G[k].widthTwips(), s.Grafika_G[k].pixelSize().width() * 15);
@@ -123,21 +114,19 @@ private Q_SLOTS:
         QVERIFY(s.Grafika_W[1].isEmpty() && s.Grafika_W[3].samePicture(s.Grafika_W[1]));
         QVERIFY(!s.Grafika_W[1].samePicture(s.Grafika_W[2]));
         QCOMPARE(mapped(s.Spi_GR[0]),
-                 QStringLiteral("1:18 2:2 3:4 4:5 5:8 6:9 7:16 8:15 9:14 11:7 12:10 14:17"));
-        QCOMPARE(mapped(s.Spi_GR[1]), QStringLiteral("7:3 13:14 17:11"));
-        QCOMPARE(mapped(s.Spi_GR[2]), QStringLiteral("7:3 13:14 17:12"));
-        QCOMPARE(mapped(s.Spi_GR[3]), QStringLiteral("2:6 4:2 5:13 6:1"));
+                 u"1:18 2:2 3:4 4:5 5:8 6:9 7:16 8:15 9:14 11:7 12:10 14:17"_s);
+        QCOMPARE(mapped(s.Spi_GR[1]), u"7:3 13:14 17:11"_s);
+        QCOMPARE(mapped(s.Spi_GR[2]), u"7:3 13:14 17:12"_s);
+        QCOMPARE(mapped(s.Spi_GR[3]), u"2:6 4:2 5:13 6:1"_s);
         for (int m = 0; m < 4; ++m)
             QCOMPARE(s.Spi_GR[m].count(), 36);
-        QCOMPARE(s.lessonId(), QStringLiteral("TAVN7"));
+        QCOMPARE(s.lessonId(), u"TAVN7"_s);
 
-        QCOMPARE(joined(s.List_Ur[1]),
-                 QStringLiteral("01 кой термин е избрал,02 Коя задача е избрал, 03 "
-                                "време на задачата|0|0|0|12|0"));
+        QCOMPARE(joined(s.List_Ur[1]), u"01 кой термин е избрал,02 Коя задача е избрал, 03 "
+                                       "време на задачата|0|0|0|12|0"_s);
         QCOMPARE(joined(s.List_Ur[2]),
-                 QString(21, QLatin1Char(' ')) +
-                     QStringLiteral("Оборотен за план на урока - да са подредени"));
-        QCOMPARE(joined(s.List_Ur[3]), QStringLiteral("|||96|||||||2009/10/28||||"));
+                 QString(21, u' ') + u"Оборотен за план на урока - да са подредени"_s);
+        QCOMPARE(joined(s.List_Ur[3]), u"|||96|||||||2009/10/28||||"_s);
     }
 
     void malformedResourcesAreRefused_data()
@@ -173,9 +162,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, json);
         QFETCH(QString, fault);
         QTemporaryDir dir;
-        writeFile(dir.filePath(QStringLiteral("lesson.json")), json);
-        writeFile(dir.filePath(QStringLiteral("bad.jpg")), "not a picture");
-        writeFile(dir.filePath(QStringLiteral("crlf.txt")), "ред\r\nред\r\n");
+        QVERIFY(test::writeFile(dir.filePath(u"lesson.json"_s), json));
+        QVERIFY(test::writeFile(dir.filePath(u"bad.jpg"_s), "not a picture"));
+        QVERIFY(test::writeFile(dir.filePath(u"crlf.txt"_s), "ред\r\nред\r\n"));
         const LoadResult result = loadLessonStore(dir.path());
         QVERIFY(!result.store);
         QVERIFY2(result.error.contains(fault), qPrintable(result.error));
@@ -184,14 +173,14 @@ private Q_SLOTS:
     void listFilesHoldOneItemPerLine()
     {
         QTemporaryDir dir;
-        writeFile(
-            dir.filePath(QStringLiteral("lesson.json")),
-            R"({"lists":{"Uslowie_L":{"3":{"file":"t.txt"}}},"texts":{"Glos":{"2":"а\nб"}},"pictures":{}})");
-        writeFile(dir.filePath(QStringLiteral("t.txt")), "ред 0\n\nред 2 \n");
+        QVERIFY(test::writeFile(
+            dir.filePath(u"lesson.json"_s),
+            R"({"lists":{"Uslowie_L":{"3":{"file":"t.txt"}}},"texts":{"Glos":{"2":"а\nб"}},"pictures":{}})"));
+        QVERIFY(test::writeFile(dir.filePath(u"t.txt"_s), "ред 0\n\nред 2 \n"));
         const LoadResult result = loadLessonStore(dir.path());
         QVERIFY2(result.store, qPrintable(result.error));
-        QCOMPARE(joined(result.store->Uslowie_L[3]), QStringLiteral("ред 0||ред 2 "));
-        QCOMPARE(result.store->Glos[2], QStringLiteral("а\r\nб"));
+        QCOMPARE(joined(result.store->Uslowie_L[3]), u"ред 0||ред 2 "_s);
+        QCOMPARE(result.store->Glos[2], u"а\r\nб"_s);
     }
 };
 

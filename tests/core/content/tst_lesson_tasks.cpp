@@ -20,6 +20,7 @@ namespace {
 
 // Integer polynomial: index = power of x, no zero leading coefficient.
 using Poly = QList<qint64>;
+using namespace Qt::StringLiterals;
 
 Poly trimmed(Poly p)
 {
@@ -83,36 +84,29 @@ QString joined(const QList<qint64> &values)
     QStringList texts;
     for (qint64 v : values)
         texts.append(QString::number(v));
-    return texts.join(QLatin1Char(' '));
+    return texts.join(u' ');
 }
 
 // Sums, products, powers and brackets of integers and x, as the statements
 // write them: "2*x^3 - 3*x^2 + 4*x - 5", "(x-1)*(x+2)", "(x + 2)^5", "-1".
-class PolyReader {
-public:
+struct PolyReader {
+    QString text;
+    qsizetype at = 0;
+    bool ok = true;
+
     static std::optional<Poly> read(const QString &text)
     {
-        PolyReader r(text);
+        PolyReader r{text};
         const Poly p = r.sum();
-        r.skipBlanks();
-        return r.m_ok && r.m_pos == text.size() ? std::optional(p) : std::nullopt;
+        r.take(' ');
+        return r.ok && r.at == text.size() ? std::optional(p) : std::nullopt;
     }
-
-private:
-    explicit PolyReader(const QString &text)
-        : m_text(text)
+    bool take(char c) // skips blanks first
     {
-    }
-    void skipBlanks()
-    {
-        while (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char(' '))
-            ++m_pos;
-    }
-    bool take(char c)
-    {
-        skipBlanks();
-        const bool found = m_pos < m_text.size() && m_text[m_pos] == QLatin1Char(c);
-        m_pos += found;
+        while (at < text.size() && text[at] == u' ')
+            ++at;
+        const bool found = at < text.size() && text[at] == QLatin1Char(c);
+        at += found;
         return found;
     }
     Poly sum()
@@ -124,60 +118,49 @@ private:
         while ((sign = take('+') ? 1 : take('-') ? -1 : 0) != 0);
         return s;
     }
-    Poly product()
+    Poly product() // of powers
     {
-        Poly p = power();
-        while (take('*'))
-            p = multiply(p, power());
-        return p;
-    }
-    Poly power()
-    {
-        const Poly base = primary();
-        if (!take('^'))
-            return base;
         Poly p{1};
-        for (qint64 n = number(); n > 0; --n)
-            p = multiply(p, base);
+        do {
+            const Poly base = primary();
+            for (qint64 n = take('^') ? number() : 1; n > 0; --n)
+                p = multiply(p, base);
+        } while (take('*'));
         return p;
     }
     Poly primary()
     {
         if (take('(')) {
             const Poly inner = sum();
-            m_ok = m_ok && take(')');
+            ok = ok && take(')');
             return inner;
         }
         return take('x') ? Poly{0, 1} : trimmed({number()});
     }
     qint64 number()
     {
-        skipBlanks();
-        const qsizetype start = m_pos;
-        while (m_pos < m_text.size() && m_text[m_pos].isDigit())
-            ++m_pos;
-        m_ok = m_ok && m_pos > start && m_pos - start < 12;
-        return m_text.mid(start, m_pos - start).toLongLong();
+        take(' ');
+        const qsizetype start = at;
+        while (at < text.size() && text[at].isDigit())
+            ++at;
+        ok = ok && at > start && at - start < 12;
+        return text.mid(start, at - start).toLongLong();
     }
-
-    QString m_text;
-    qsizetype m_pos = 0;
-    bool m_ok = true;
 };
 
 std::optional<Poly> definedPolynomial(const QString &question)
 {
-    static const QRegularExpression definition(QStringLiteral("P\\(x\\) = ([-+*^()x0-9 ]+)"));
+    static const QRegularExpression definition(u"P\\(x\\) = ([-+*^()x0-9 ]+)"_s);
     return PolyReader::read(definition.match(question).captured(1));
 }
 
 // The right answer to multiple-choice task t, recomputed from its question.
 std::optional<Poly> rightAnswer(int t, const QString &question)
 {
-    static const QRegularExpression divisor(QStringLiteral("(?<![*\\w])x ([-+]) (\\d+)"));
-    static const QRegularExpression root(QStringLiteral("\\bx = (-?\\d+)"));
-    static const QRegularExpression binomialPower(QStringLiteral("\\([^()]*\\)\\^\\d+"));
-    static const QRegularExpression monomial(QStringLiteral("x\\^(\\d+)"));
+    static const QRegularExpression divisor(u"(?<![*\\w])x ([-+]) (\\d+)"_s);
+    static const QRegularExpression root(u"\\bx = (-?\\d+)"_s);
+    static const QRegularExpression binomialPower(u"\\([^()]*\\)\\^\\d+"_s);
+    static const QRegularExpression monomial(u"x\\^(\\d+)"_s);
     if (t == 5) { // coefficient of x^k in the expansion of (...)^n
         const auto expanded = PolyReader::read(binomialPower.match(question).captured(0));
         const QRegularExpressionMatch k = monomial.match(question);
@@ -209,19 +192,18 @@ struct Input {
     qsizetype at = 0;
     bool ok = true;
 
-    qint64 next()
-    {
-        bool good = false;
-        const qint64 v = tokens.value(at++).toLongLong(&good);
-        ok = ok && good;
-        return v;
-    }
     double real()
     {
         bool good = false;
         const double v = tokens.value(at++).toDouble(&good);
         ok = ok && good;
         return v;
+    }
+    qint64 next()
+    {
+        const double v = real();
+        ok = ok && v == std::trunc(v);
+        return qint64(v);
     }
     Poly poly() // degree n, then a_n ... a_0
     {
@@ -265,9 +247,7 @@ QStringList referenceOutput(int t, Input &in)
     case 11: { // or of the product; "0" for the zero polynomial
         const Poly p = in.poly(), q = in.poly();
         const Poly r = t == 10 ? add(p, q) : multiply(p, q);
-        return {r.isEmpty()
-                    ? QStringLiteral("0")
-                    : QString::number(r.size() - 1) + QLatin1Char(' ') + joined(reversed(r))};
+        return {r.isEmpty() ? u"0"_s : QString::number(r.size() - 1) + u' ' + joined(reversed(r))};
     }
     case 12: { // Newton's method: k steps from x0, six decimals
         const Poly p = in.poly();
@@ -302,7 +282,7 @@ QStringList referenceOutput(int t, Input &in)
                 if (p.value(0) % d == 0 && valueAt(p, r) == 0)
                     roots.append(r);
         std::sort(roots.begin(), roots.end());
-        return {roots.isEmpty() ? QStringLiteral("няма") : joined(roots)};
+        return {roots.isEmpty() ? u"няма"_s : joined(roots)};
     }
     }
     return {};
@@ -331,8 +311,7 @@ private Q_SLOTS:
             QVERIFY(!lines.read(0).trimmed().isEmpty());
             QCOMPARE(lines.read(1), QString());
             for (const QString &line : lines.items())
-                QVERIFY2(!line.contains(QLatin1Char('\t')) && !line.contains(QLatin1Char('\r')) &&
-                             !line.endsWith(QLatin1Char(' ')),
+                QVERIFY2(!line.contains(u'\t') && !line.contains(u'\r') && !line.endsWith(u' '),
                          qPrintable(name(t) + line));
         }
     }
@@ -351,13 +330,13 @@ private Q_SLOTS:
     {
         QFETCH(int, t);
         QFETCH(int, right);
-        static const QRegularExpression choice(QStringLiteral("^(\\d+)\\) (.*)$"));
+        static const QRegularExpression choice(u"^(\\d+)\\) (.*)$"_s);
         QString question;
         QStringList options;
         for (int i = 2; i <= 10; ++i) {
             const QRegularExpressionMatch m = choice.match(task(t).read(i));
             if (!m.hasMatch()) {
-                question += task(t).read(i) + QLatin1Char('\n');
+                question += task(t).read(i) + u'\n';
                 continue;
             }
             QCOMPARE(m.captured(1).toInt(), int(options.size()) + 1); // numbered 1, 2, 3, ...
@@ -367,7 +346,7 @@ private Q_SLOTS:
         QVERIFY2(answer, "the question cannot be read");
         QList<int> rightOptions;
         for (int n = 1; n <= options.size(); ++n) {
-            if (options[n - 1] == QStringLiteral("липсва верния отговор")) {
+            if (options[n - 1] == u"липсва верния отговор"_s) {
                 if (rightOptions.isEmpty() && n == options.size())
                     rightOptions.append(n);
                 continue;
@@ -384,15 +363,14 @@ private Q_SLOTS:
     {
         const ItemList &lines = task(1);
         QStringList statement = lines.items().mid(2, 9);
-        const std::optional<Poly> p = definedPolynomial(statement.join(QLatin1Char('\n')));
+        const std::optional<Poly> p = definedPolynomial(statement.join(u'\n'));
         QVERIFY(p && p->size() == 5);
         // The key names the right option, repeats its text, and its factors
         // multiply out to P(x).
         const QRegularExpressionMatch key =
-            QRegularExpression(QStringLiteral("^ {7}Правилен отговор = (\\d+); (.+)$"))
-                .match(lines.read(11));
+            QRegularExpression(u"^ {7}Правилен отговор = (\\d+); (.+)$"_s).match(lines.read(11));
         QVERIFY(key.hasMatch());
-        QVERIFY(statement.contains(key.captured(1) + QStringLiteral(") ") + key.captured(2)));
+        QVERIFY(statement.contains(key.captured(1) + u") "_s + key.captured(2)));
         QCOMPARE(PolyReader::read(key.captured(2)), p);
 
         // The worked table: "a | coefficients of P(x)", then a row "a | quotient
@@ -402,20 +380,20 @@ private Q_SLOTS:
         for (int i = 12; i < lines.count(); ++i) {
             const QString line = lines.read(i);
             QVERIFY2(line.size() <= 60, qPrintable(line)); // the pane shows it unwrapped
-            const qsizetype bar = line.indexOf(QLatin1Char('|'));
+            const qsizetype bar = line.indexOf(u'|');
             if (bar < 0)
                 continue;
             if (barColumn < 0)
                 barColumn = bar;
             QCOMPARE(bar, barColumn); // the columns line up
-            Input numbers{line.mid(bar + 1).split(QLatin1Char(' '), Qt::SkipEmptyParts)};
+            Input numbers{line.mid(bar + 1).split(u' ', Qt::SkipEmptyParts)};
             QList<qint64> row;
             while (numbers.at < numbers.tokens.size())
                 row.append(numbers.next());
             QVERIFY2(numbers.ok, qPrintable(line));
             const QString label = line.left(bar).trimmed();
             if (dividend.isEmpty()) {
-                QCOMPARE(label, QStringLiteral("a"));
+                QCOMPARE(label, u"a"_s);
                 dividend = trimmed(reversed(row));
                 QCOMPARE(dividend, *p);
                 continue;
@@ -446,14 +424,13 @@ private Q_SLOTS:
     void programmingExample()
     {
         QFETCH(int, t);
-        const QString text = task(t).items().mid(2).join(QLatin1Char('\n'));
-        const qsizetype example = text.indexOf(QStringLiteral("Пример:"));
-        const qsizetype output = text.indexOf(QStringLiteral("Изход:"), example);
+        const QString text = task(t).items().mid(2).join(u'\n');
+        const qsizetype example = text.indexOf(u"Пример:"_s);
+        const qsizetype output = text.indexOf(u"Изход:"_s, example);
         QVERIFY(example >= 0 && output > example);
-        Input input{
-            text.mid(example + 7, output - example - 7).simplified().split(QLatin1Char(' '))};
+        Input input{text.mid(example + 7, output - example - 7).simplified().split(u' ')};
         QStringList shown;
-        for (const QString &line : text.mid(output + 6).split(QLatin1Char('\n')))
+        for (const QString &line : text.mid(output + 6).split(u'\n'))
             if (!line.simplified().isEmpty())
                 shown.append(line.simplified());
         QCOMPARE(shown, referenceOutput(t, input));
@@ -462,7 +439,7 @@ private Q_SLOTS:
 
 private:
     const ItemList &task(int t) const { return m_store->Uslowie_L[std::size_t(t)]; }
-    static QString name(int t) { return QStringLiteral("task %1: ").arg(t); }
+    static QString name(int t) { return u"task %1: "_s.arg(t); }
 
     std::optional<lesson::ContentStore> m_store;
 };

@@ -3,6 +3,7 @@
 #include <QTest>
 
 using namespace lesson;
+using namespace Qt::StringLiterals;
 
 class TestDriveType : public QObject {
     Q_OBJECT
@@ -47,29 +48,27 @@ private Q_SLOTS:
             "41 22 8:17 / /media/ученик/USB\\040STICK rw - vfat /dev/sdb1 rw\n"
             "45 22 0:40 / /srv/class rw master:3 - nfs4 server:/class rw\n"
             "broken line\n";
-        auto root = mountOfPath(mountinfo, QStringLiteral("/home/pupil"));
+        auto root = mountOfPath(mountinfo, u"/home/pupil"_s);
         QVERIFY(root);
-        QCOMPARE(root->fsType, QStringLiteral("ext4"));
-        QCOMPARE(root->device, QStringLiteral("8:1"));
-        QCOMPARE(mountOfPath(mountinfo, QStringLiteral("/tmp/lesson"))->fsType,
-                 QStringLiteral("tmpfs"));
+        QCOMPARE(root->fsType, u"ext4"_s);
+        QCOMPARE(root->device, u"8:1"_s);
+        QCOMPARE(mountOfPath(mountinfo, u"/tmp/lesson"_s)->fsType, u"tmpfs"_s);
         // "/tmpx" is not below "/tmp".
-        QCOMPARE(mountOfPath(mountinfo, QStringLiteral("/tmpx"))->fsType, QStringLiteral("ext4"));
-        auto stick = mountOfPath(mountinfo, QStringLiteral("/media/ученик/USB STICK/урок"));
+        QCOMPARE(mountOfPath(mountinfo, u"/tmpx"_s)->fsType, u"ext4"_s);
+        auto stick = mountOfPath(mountinfo, u"/media/ученик/USB STICK/урок"_s);
         QVERIFY(stick);
-        QCOMPARE(stick->fsType, QStringLiteral("vfat"));
-        QCOMPARE(stick->mountPoint, QStringLiteral("/media/ученик/USB STICK"));
-        QCOMPARE(mountOfPath(mountinfo, QStringLiteral("/srv/class"))->fsType,
-                 QStringLiteral("nfs4"));
-        QVERIFY(!mountOfPath(QByteArray(), QStringLiteral("/")));
+        QCOMPARE(stick->fsType, u"vfat"_s);
+        QCOMPARE(stick->mountPoint, u"/media/ученик/USB STICK"_s);
+        QCOMPARE(mountOfPath(mountinfo, u"/srv/class"_s)->fsType, u"nfs4"_s);
+        QVERIFY(!mountOfPath(QByteArray(), u"/"_s));
     }
 
     void currentDirectoryHasADriveType()
     {
         // Whatever this machine is, the answer is one of the six values and a
         // folder that does not exist cannot be determined.
-        QVERIFY(driveTypeOfDirectory(QStringLiteral(".")) <= 5);
-        QCOMPARE(int(driveTypeOfDirectory(QStringLiteral("/no/such/folder"))), 0);
+        QVERIFY(driveTypeOfDirectory(u"."_s) <= 5);
+        QCOMPARE(int(driveTypeOfDirectory(u"/no/such/folder"_s)), 0);
     }
 };
 

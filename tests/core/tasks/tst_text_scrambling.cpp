@@ -6,6 +6,7 @@
 #include <algorithm>
 
 using namespace lesson;
+using namespace Qt::StringLiterals;
 
 class TestTextScrambling : public QObject {
     Q_OBJECT
@@ -13,16 +14,16 @@ private Q_SLOTS:
     void knownLine()
     {
         // "Урок" XOR keys 13, 14, 15, 16 gives "Ююбъ"; stored reversed after a lead.
-        QCOMPARE(unscrambleText(QStringLiteral("#ъбюЮ")), QStringLiteral("Урок"));
-        QCOMPARE(unscrambleText(QStringLiteral("ZъбюЮ")), QStringLiteral("Урок"));
-        QCOMPARE(scrambleText(QStringLiteral("Урок")), QStringLiteral("#ъбюЮ"));
-        QCOMPARE(scrambleText(QStringLiteral("Урок"), QLatin1Char('*')), QStringLiteral("*ъбюЮ"));
+        QCOMPARE(unscrambleText(u"#ъбюЮ"_s), u"Урок"_s);
+        QCOMPARE(unscrambleText(u"ZъбюЮ"_s), u"Урок"_s);
+        QCOMPARE(scrambleText(u"Урок"_s), u"#ъбюЮ"_s);
+        QCOMPARE(scrambleText(u"Урок"_s, u'*'), u"*ъбюЮ"_s);
     }
 
     void keyDependsOnThePositionOnly()
     {
         // 25 equal characters: position i of the reversed text uses key 12 + i mod 12.
-        const QString stored = QLatin1Char('#') + QString(25, QLatin1Char('A'));
+        const QString stored = u'#' + QString(25, u'A');
         const QString plain = unscrambleText(stored);
         QCOMPARE(plain.size(), 25);
         QCOMPARE(plain.at(0), QChar('A' ^ 13));
@@ -36,8 +37,8 @@ private Q_SLOTS:
     void shortTexts()
     {
         QCOMPARE(unscrambleText(QString()), QString());
-        QCOMPARE(unscrambleText(QStringLiteral("Ж")), QString());
-        QCOMPARE(scrambleText(QString()), QStringLiteral("#"));
+        QCOMPARE(unscrambleText(u"Ж"_s), QString());
+        QCOMPARE(scrambleText(QString()), u"#"_s);
         QCOMPARE(unscrambleText(scrambleText(QString())), QString());
     }
 
@@ -52,9 +53,9 @@ private Q_SLOTS:
         QTest::newRow("every byte value") << fromWindows1251(all);
         QTest::newRow("every byte value, backwards") << fromWindows1251(backwards);
         QTest::newRow("Cyrillic task line")
-            << QStringLiteral("Разделете x^3 - 6x^2 + 11x - 6 на (x - 1) по метода на Хорнер.");
-        QTest::newRow("Ё, ё and №") << QStringLiteral("Ёё № 12 — „цитат“");
-        QTest::newRow("one character") << QStringLiteral("я");
+            << u"Разделете x^3 - 6x^2 + 11x - 6 на (x - 1) по метода на Хорнер."_s;
+        QTest::newRow("Ё, ё and №") << u"Ёё № 12 — „цитат“"_s;
+        QTest::newRow("one character") << u"я"_s;
     }
     void roundTrip()
     {
@@ -67,7 +68,7 @@ private Q_SLOTS:
 
     void charactersOutsideTheCodePageBecomeQuestionMarks()
     {
-        QCOMPARE(unscrambleText(scrambleText(QStringLiteral("аѝ😀б"))), QStringLiteral("а??б"));
+        QCOMPARE(unscrambleText(scrambleText(u"аѝ😀б"_s)), u"а??б"_s);
     }
 };
 
