@@ -12,6 +12,7 @@
 
 using namespace lesson;
 using namespace lesson::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -23,7 +24,7 @@ void keep(QWidget *window, const QString &name)
     if (folder.isEmpty())
         return;
     QDir().mkpath(folder);
-    window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+    window->grab().save(QDir(folder).filePath(name + u".png"_s));
 }
 
 // Every caption of a label and of a menu bar entry fits its place.
@@ -35,7 +36,7 @@ void verifyNothingClipped(QWidget *window)
         const QSize need = label->fontMetrics().size(0, label->text());
         QVERIFY2(need.width() <= label->contentsRect().width() &&
                      need.height() <= label->contentsRect().height(),
-                 qPrintable(label->objectName() + QStringLiteral(": ") + label->text()));
+                 qPrintable(label->objectName() + u": "_s + label->text()));
     }
     if (auto *main = qobject_cast<QMainWindow *>(window)) {
         QMenuBar *bar = main->menuBar();
@@ -75,19 +76,19 @@ private Q_SLOTS:
         Tezo *tezo = r->lesson->tezo();
         QVERIFY(QTest::qWaitForWindowExposed(tezo));
         verifyNothingClipped(tezo);
-        keep(tezo, QStringLiteral("01-lesson-start"));
+        keep(tezo, u"01-lesson-start"_s);
         tezo->List_Ur[0]->setListIndex(1);
         QVERIFY(!tezo->Picture_Ur[0]->picture().isEmpty());
         verifyNothingClipped(tezo);
-        keep(tezo, QStringLiteral("02-lesson-point-2"));
+        keep(tezo, u"02-lesson-point-2"_s);
         for (int k = 1; k <= 6; ++k) {
             tezo->List_Ur[0]->setListIndex(k - 1);
-            keep(tezo, QStringLiteral("03-point-%1").arg(k));
+            keep(tezo, u"03-point-%1"_s.arg(k));
         }
         tezo->Picture_Ur_Click();
-        keep(r->lesson->tezoGra(), QStringLiteral("04-full-size"));
+        keep(r->lesson->tezoGra(), u"04-full-size"_s);
         tezo->awtori_Click(1);
-        keep(tezo, QStringLiteral("05-sponsor"));
+        keep(tezo, u"05-sponsor"_s);
     }
 
     void tasksWindow()
@@ -99,22 +100,22 @@ private Q_SLOTS:
         Tezo_n *tasks = r->lesson->tezoN();
         QVERIFY(QTest::qWaitForWindowExposed(tasks));
         tasks->List_Un[0]->setListIndex(4);
-        tasks->Text_Un[0]->setText(QStringLiteral("(x-1)*(x+2)*(x-3)*(x+4)"));
+        tasks->Text_Un[0]->setText(u"(x-1)*(x+2)*(x-3)*(x+4)"_s);
         for (int i = 0; i < 50; ++i)
             tasks->Timer_n_Timer();
         verifyNothingClipped(tasks);
-        keep(tasks, QStringLiteral("06-tasks"));
+        keep(tasks, u"06-tasks"_s);
         tasks->TaskTimeUp();
         tasks->Timer_n_Timer();
-        keep(tasks, QStringLiteral("07-tasks-solution"));
+        keep(tasks, u"07-tasks-solution"_s);
         tasks->Text_Un_GotFocus(2);
         tasks->mnu_Pylen_Ekran_Click();
         Tezo_Zad *zad = r->lesson->tezoZad();
         QVERIFY(QTest::qWaitForWindowExposed(zad));
-        keep(zad, QStringLiteral("08-enlarged"));
+        keep(zad, u"08-enlarged"_s);
         tasks->mnu_Tip_Wid_Click();
         QVERIFY(QTest::qWaitForWindowExposed(r->lesson->tezoGlos()));
-        keep(r->lesson->tezoGlos(), QStringLiteral("09-type-and-level"));
+        keep(r->lesson->tezoGlos(), u"09-type-and-level"_s);
     }
 };
 

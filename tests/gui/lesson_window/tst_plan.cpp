@@ -8,6 +8,7 @@
 
 using namespace lesson;
 using lesson::test::LessonRun;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -17,7 +18,7 @@ Tezo *startWithFlags(LessonRun &r, std::initializer_list<int> flagsOn)
 {
     Tezo *tezo = r.lesson->tezo();
     for (int k : flagsOn)
-        tezo->ModeFlagTable.write(k, QStringLiteral("1"));
+        tezo->ModeFlagTable.write(k, u"1"_s);
     tezo->List_Ur[0]->setEnabled(true);
     return tezo;
 }
@@ -40,19 +41,19 @@ private Q_SLOTS:
                  (QStringList{"1. Полиноми", "2. Уравнения от 2-ра и по-висока степен",
                               "2а) формули за съкратено умножение", "2б) формули на Виет",
                               "2в) метод на Хорнер", "2г) триъгълник на Паскал"}));
-        QCOMPARE(tezo->Text_U[0]->Text(), QStringLiteral("Полиноми и уравнения"));
+        QCOMPARE(tezo->Text_U[0]->Text(), u"Полиноми и уравнения"_s);
         QCOMPARE(r.lesson->store().List_Ur[2].count(), 7);
         // No picture at start-up in this lesson.
         QVERIFY(tezo->Picture_Ur[0]->picture().isEmpty());
         QCOMPARE(tezo->run.ImageIndex, 0);
 
         ContentStore store = test::lessonContent();
-        store.Plan_Tezo[0].write(3, QStringLiteral("003"));
+        store.Plan_Tezo[0].write(3, u"003"_s);
         LessonRun shortItem(store);
         const QStringList shown = shortItem.lesson->tezo()->List_Ur[0]->allItems();
         QCOMPARE(shown.size(), 5);
-        QVERIFY(!shown.contains(QStringLiteral("")));
-        QCOMPARE(shown.at(2), QStringLiteral("2б) формули на Виет"));
+        QVERIFY(!shown.contains(u""_s));
+        QCOMPARE(shown.at(2), u"2б) формули на Виет"_s);
     }
 
     void selectingAPointShowsItsTextAndPicture()
@@ -67,6 +68,7 @@ private Q_SLOTS:
         QVERIFY(tezo->Picture_Ur[0]->picture().samePicture(s.Grafika_G[6]));
         QCOMPARE(tezo->run.PointTime[0], qint16(2));
         QCOMPARE(tezo->run.CurrentPointTime, qint16(12));
+        QVERIFY(tezo->List_Ur[0]->isEnabled()); // with flag 17 the plan stays open
 
         tezo->List_Ur[0]->setListIndex(rowOf(tezo, "1. Полиноми"));
         QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[1]);
@@ -80,7 +82,7 @@ private Q_SLOTS:
     {
         LessonRun r;
         Tezo *tezo = r.lesson->tezo();
-        const QString locked = QStringLiteral("Достъпът до учебния материал е забранен!");
+        const QString locked = u"Достъпът до учебния материал е забранен!"_s;
         QVERIFY(!tezo->List_Ur[0]->isEnabled());
         QCOMPARE(tezo->Text_U[1]->Text(), locked);
         tezo->List_Ur[0]->setListIndex(1);
@@ -123,21 +125,16 @@ private Q_SLOTS:
         Tezo *tezo = startWithFlags(r, {10});
         tezo->List_Ur[0]->setListIndex(0);
         QVERIFY(!tezo->List_Ur[0]->isEnabled());
-
-        LessonRun free;
-        Tezo *other = startWithFlags(free, {10, 17});
-        other->List_Ur[0]->setListIndex(0);
-        QVERIFY(other->List_Ur[0]->isEnabled());
     }
 
     void lastMatchingItemWinsAndTheTopicTakesPart()
     {
         ContentStore store = test::lessonContent();
         // Item 5 ends with the same title as item 4, the topic with item 1's.
-        store.Plan_Tezo[0].write(4, QStringLiteral("004 ред"));
-        store.Plan_Tezo[0].write(5, QStringLiteral("005 ред"));
-        store.Plan_Tezo[0].write(0, QStringLiteral("Урок 1. Полиноми"));
-        store.Podtochki[0] = QStringLiteral("бележка на редактора");
+        store.Plan_Tezo[0].write(4, u"004 ред"_s);
+        store.Plan_Tezo[0].write(5, u"005 ред"_s);
+        store.Plan_Tezo[0].write(0, u"Урок 1. Полиноми"_s);
+        store.Podtochki[0] = u"бележка на редактора"_s;
         LessonRun r(store);
         Tezo *tezo = startWithFlags(r, {10, 17});
         tezo->List_Ur[0]->setListIndex(3); // shown "ред", fourth point
@@ -152,72 +149,62 @@ private Q_SLOTS:
 
         // A title that only the topic ends with shows the editor's note.
         ContentStore topicOnly = test::lessonContent();
-        topicOnly.Plan_Tezo[0].write(0, QStringLiteral("Полиноми 1. Полиноми"));
-        topicOnly.Plan_Tezo[0].write(1, QStringLiteral("001 1. Полиноми и още"));
-        topicOnly.Podtochki[0] = QStringLiteral("бележка");
+        topicOnly.Plan_Tezo[0].write(0, u"Полиноми 1. Полиноми"_s);
+        topicOnly.Plan_Tezo[0].write(1, u"001 1. Полиноми и още"_s);
+        topicOnly.Podtochki[0] = u"бележка"_s;
         LessonRun t(topicOnly);
         Tezo *tezo2 = startWithFlags(t, {10, 17});
-        tezo2->List_Ur[0]->addItem(QStringLiteral("1. Полиноми"));
+        tezo2->List_Ur[0]->addItem(u"1. Полиноми"_s);
         tezo2->List_Ur[0]->setListIndex(tezo2->List_Ur[0]->count() - 1);
-        QCOMPARE(tezo2->Text_U[1]->Text(), QStringLiteral("бележка"));
+        QCOMPARE(tezo2->Text_U[1]->Text(), u"бележка"_s);
         QCOMPARE(tezo2->run.ImageIndex, 0);
     }
 
+    // The full-size view opens unless the picture fits the small box (1545 x
+    // 2160 twips) with room to spare in both directions.
+    void fullSizeView_data()
+    {
+        QTest::addColumn<QSize>("pixels");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("larger in both directions") << QSize(521, 336) << true;
+        QTest::newRow("exactly the box") << QSize(103, 144) << true;
+        QTest::newRow("smaller in both directions") << QSize(92, 112) << false;
+        QTest::newRow("taller only") << QSize(50, 145) << true;
+        QTest::newRow("wider only") << QSize(104, 100) << true;
+    }
     void fullSizeView()
     {
+        QFETCH(QSize, pixels);
+        QFETCH(bool, opens);
         ContentStore store = test::lessonContent();
-        // Exactly the size of the small box: 1545 x 2160 twips.
-        store.Grafika_G[1] = test::jpegOfSize(103, 144);
+        store.Grafika_G[9] = test::jpegOfSize(pixels.width(), pixels.height());
+        store.Spi_GR[3].write(1, u"9"_s);
         LessonRun r(store);
         Tezo *tezo = startWithFlags(r, {10, 17});
-
-        // An empty box does nothing, at start and after "1. Полиноми".
-        tezo->Picture_Ur_Click();
+        tezo->Picture_Ur_Click(); // an empty box opens nothing
         QVERIFY(!r.lesson->hasTezoGra());
         tezo->List_Ur[0]->setListIndex(0);
         tezo->Picture_Ur_Click();
-        QVERIFY(!r.lesson->hasTezoGra());
-
-        tezo->List_Ur[0]->setListIndex(1); // picture 6, 521 x 336
-        tezo->Picture_Ur_Click();
-        QVERIFY(r.lesson->hasTezoGra());
+        QCOMPARE(r.lesson->hasTezoGra(), opens);
+        if (!opens)
+            return;
         Tezo_Gra *gra = r.lesson->tezoGra();
-        QVERIFY(gra->isVisible());
-        QVERIFY(!gra->isModal());
-        QCOMPARE(gra->windowTitle(), QStringLiteral("Пълен размер на графиката"));
-        QCOMPARE(gra->outerSizeTwips(), QSizeF(521 * 15 + 100, 336 * 15 + 100));
-        QVERIFY(r.lesson->store().Grafika_G[0].samePicture(store.Grafika_G[6]));
-        QCOMPARE(twipsGeometry(gra->Grafika_G0), QRectF(20, 20, 521 * 15, 336 * 15));
-
-        // Equal in both directions: the view opens, in the same window.
-        tezo->List_Ur[0]->setListIndex(5); // point 6 shows picture 1
+        QVERIFY(gra->isVisible() && !gra->isModal());
+        QCOMPARE(gra->outerSizeTwips(), QSizeF(pixels * 15) + QSizeF(100, 100));
+        QCOMPARE(twipsGeometry(gra->Grafika_G0), QRectF(QPointF(20, 20), QSizeF(pixels * 15)));
+        QVERIFY(r.lesson->store().Grafika_G[0].samePicture(store.Grafika_G[9]));
+        // Another picture is shown in the same window, at its own size.
         gra->hide();
+        tezo->List_Ur[0]->setListIndex(1); // picture 6, 521 x 336
         tezo->Picture_Ur_Click();
         QCOMPARE(r.lesson->tezoGra(), gra);
         QVERIFY(gra->isVisible());
-        QCOMPARE(gra->outerSizeTwips(), QSizeF(1545 + 100, 2160 + 100));
-
-        // Strictly larger in both directions: nothing opens.
-        ContentStore small = test::lessonContent();
-        small.Spi_GR[3].write(1, QStringLiteral("9")); // 92 x 112 pixels
-        LessonRun r2(small);
-        Tezo *tezo2 = startWithFlags(r2, {10, 17});
-        tezo2->List_Ur[0]->setListIndex(0);
-        QCOMPARE(tezo2->run.ImageIndex, 9);
-        tezo2->Picture_Ur_Click();
-        QVERIFY(!r2.lesson->hasTezoGra());
-
-        // Larger in one direction only: the view opens.
-        ContentStore tall = test::lessonContent();
-        tall.Grafika_G[9] = test::jpegOfSize(50, 145);
-        tall.Spi_GR[3].write(1, QStringLiteral("9"));
-        LessonRun r3(tall);
-        Tezo *tezo3 = startWithFlags(r3, {10, 17});
-        tezo3->List_Ur[0]->setListIndex(0);
-        tezo3->Picture_Ur_Click();
-        QVERIFY(r3.lesson->hasTezoGra());
+        QCOMPARE(gra->outerSizeTwips(), QSizeF(521 * 15 + 100, 336 * 15 + 100));
+        QVERIFY(r.lesson->store().Grafika_G[0].samePicture(store.Grafika_G[6]));
     }
 
+    // Focus alone chooses nothing; a click chooses, also on the item already
+    // selected: with flag 18 off its time then starts over.
     void pupilClickGoesThroughTheSameHandler()
     {
         LessonRun r;
@@ -225,27 +212,18 @@ private Q_SLOTS:
         Tezo *tezo = startWithFlags(r, {10, 17});
         LessonList *plan = tezo->List_Ur[0];
         QVERIFY(QTest::qWaitForWindowExposed(tezo));
+        tezo->activateWindow();
+        plan->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        QCOMPARE(plan->ListIndex(), -1);
+        QCOMPARE(tezo->run.PointTime[0], qint16(0));
+
         const QRect second = plan->visualItemRect(plan->item(1));
         QTest::mouseClick(plan->viewport(), Qt::LeftButton, {}, second.center());
         QCOMPARE(tezo->Text_U[1]->Text(), r.lesson->store().Podtochki[2]);
-        // A click on the item already selected is a selection again: with
-        // flag 18 off its time starts over.
         tezo->run.PointTime[2] = 3;
         QTest::mouseClick(plan->viewport(), Qt::LeftButton, {}, second.center());
         QCOMPARE(tezo->run.PointTime[2], qint16(12));
-    }
-
-    void focusAloneChoosesNothing()
-    {
-        LessonRun r;
-        r.lesson->start();
-        Tezo *tezo = startWithFlags(r, {10, 17});
-        QVERIFY(QTest::qWaitForWindowExposed(tezo));
-        tezo->activateWindow();
-        tezo->List_Ur[0]->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
-        QCOMPARE(tezo->List_Ur[0]->ListIndex(), -1);
-        QCOMPARE(tezo->run.PointTime[0], qint16(0));
     }
 };
 
