@@ -18,6 +18,7 @@ namespace {
 
 using Coefficients = std::vector<long long>;
 using Values = std::vector<double>;
+using namespace Qt::StringLiterals;
 
 bool fontsInstalled()
 {
@@ -143,12 +144,12 @@ void TestLessonPictures::numberText_data()
     QTest::addColumn<int>("decimals");
     QTest::addColumn<QString>("expected");
 
-    const QString minus = QStringLiteral("\u2212");
-    QTest::newRow("negative whole number") << -2.0 << 2 << minus + QStringLiteral("2");
-    QTest::newRow("tiny negative is no minus zero") << -1e-12 << 2 << QStringLiteral("0");
-    QTest::newRow("decimal comma, zeros dropped") << 1.50 << 2 << QStringLiteral("1,5");
-    QTest::newRow("rounded root") << -1.41421356 << 2 << minus + QStringLiteral("1,41");
-    QTest::newRow("no decimals") << 3.0 << 0 << QStringLiteral("3");
+    const QString minus = u"\u2212"_s;
+    QTest::newRow("negative whole number") << -2.0 << 2 << minus + u"2"_s;
+    QTest::newRow("tiny negative is no minus zero") << -1e-12 << 2 << u"0"_s;
+    QTest::newRow("decimal comma, zeros dropped") << 1.50 << 2 << u"1,5"_s;
+    QTest::newRow("rounded root") << -1.41421356 << 2 << minus + u"1,41"_s;
+    QTest::newRow("no decimals") << 3.0 << 0 << u"3"_s;
 }
 
 void TestLessonPictures::numberText()
@@ -157,37 +158,35 @@ void TestLessonPictures::numberText()
     QFETCH(int, decimals);
     QFETCH(QString, expected);
     QCOMPARE(lesson_pictures::numberText(value, decimals), expected);
-    QCOMPARE(lesson_pictures::numberText(-17LL), QStringLiteral("\u221217"));
+    QCOMPARE(lesson_pictures::numberText(-17LL), u"\u221217"_s);
 }
 
 void TestLessonPictures::textFitting()
 {
     if (!fontsInstalled())
         QSKIP("DejaVu fonts are not installed");
-    const QString name = QStringLiteral("Диофант Александрийски");
+    const QString name = u"Диофант Александрийски"_s;
     const int px = fitPixelSize({name}, Family::Serif, true, 120, 30, 6);
     QVERIFY(px < 30);
     QVERIFY(QFontMetricsF(makeFont(Family::Serif, px, true)).horizontalAdvance(name) <= 120);
     QVERIFY(QFontMetricsF(makeFont(Family::Serif, px + 1, true)).horizontalAdvance(name) > 120);
     QCOMPARE(fitPixelSize({name}, Family::Serif, true, 1, 30, 6), 6); // never below the minimum
 
-    QCOMPARE(splitInTwo(name),
-             (QStringList{QStringLiteral("Диофант"), QStringLiteral("Александрийски")}));
-    QCOMPARE(splitInTwo(QStringLiteral("Нилс Хенрик Абел")),
-             (QStringList{QStringLiteral("Нилс Хенрик"), QStringLiteral("Абел")}));
-    QCOMPARE(splitInTwo(QStringLiteral("Лопитал")), QStringList{QStringLiteral("Лопитал")});
+    QCOMPARE(splitInTwo(name), (QStringList{u"Диофант"_s, u"Александрийски"_s}));
+    QCOMPARE(splitInTwo(u"Нилс Хенрик Абел"_s), (QStringList{u"Нилс Хенрик"_s, u"Абел"_s}));
+    QCOMPARE(splitInTwo(u"Лопитал"_s), QStringList{u"Лопитал"_s});
 
     const QFont font = makeFont(Family::Sans, 10);
-    const QString text = QStringLiteral("Корените на уравнението f(x) = 0 са абсцисите на общите "
-                                        "точки на графиката с оста Ox.");
+    const QString text = u"Корените на уравнението f(x) = 0 са абсцисите на общите "
+                         "точки на графиката с оста Ox."_s;
     const QStringList lines = wrapWords(text, font, 110);
     QVERIFY(lines.size() > 2);
-    QCOMPARE(lines.join(QLatin1Char(' ')), text);
+    QCOMPARE(lines.join(u' '), text);
     for (const QString &line : lines)
         QVERIFY2(QFontMetricsF(font).horizontalAdvance(line) <= 110, qPrintable(line));
 
     Formula f;
-    f.var(QStringLiteral("x")).sup(QStringLiteral("n+1")).text(QStringLiteral(" = 0"));
+    f.var(u"x"_s).sup(u"n+1"_s).text(u" = 0"_s);
     QVERIFY(f.width(20) > f.width(10));
     QVERIFY(f.width(f.fit(60, 40, 6)) <= 60);
 }
@@ -200,8 +199,7 @@ void TestLessonPictures::catalogueMatchesTheLessonsFiles()
     QCOMPARE(pictures.size(), size_t(19));
     for (size_t k = 0; k < pictures.size(); ++k) {
         QCOMPARE(pictures[k].fileName,
-                 k < 18 ? QStringLiteral("G%1.jpg").arg(k + 1, 2, 10, QLatin1Char('0'))
-                        : QStringLiteral("W2.jpg"));
+                 k < 18 ? u"G%1.jpg"_s.arg(k + 1, 2, 10, QChar(u'0')) : u"W2.jpg"_s);
         const QString file =
             QFINDTESTDATA("../../src/lesson_data/pictures/" + pictures[k].fileName);
         QCOMPARE(QImageReader(file).size(), pictures[k].size);
@@ -225,8 +223,7 @@ void TestLessonPictures::picturesAreDrawnInsideTheirBorder()
                 colours.insert(image.pixel(x, y));
                 const int ring = std::min({x, y, w - 1 - x, h - 1 - y});
                 if (ring >= 1 && ring <= 2 && image.pixel(x, y) != palette::paper.rgb())
-                    QFAIL(qPrintable(
-                        QStringLiteral("%1 at %2,%3").arg(picture.fileName).arg(x).arg(y)));
+                    QFAIL(qPrintable(u"%1 at %2,%3"_s.arg(picture.fileName).arg(x).arg(y)));
             }
         }
         QVERIFY2(colours.size() >= 20, qPrintable(picture.fileName));
@@ -258,8 +255,7 @@ void TestLessonPictures::writeFailureIsReported()
 {
     QTemporaryDir dir;
     QString error;
-    QVERIFY(!writePicture(lessonPictures().front(), dir.filePath(QStringLiteral("missing/deeper")),
-                          &error));
+    QVERIFY(!writePicture(lessonPictures().front(), dir.filePath(u"missing/deeper"_s), &error));
     QVERIFY(!error.isEmpty());
 }
 

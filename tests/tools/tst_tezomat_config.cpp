@@ -3,6 +3,7 @@
 #include "core/configuration/mode_flags.h"
 #include "core/content/lesson_loader.h"
 #include "core/tasks/text_scrambling.h"
+#include "support/files.h"
 #include "tool_commands.h"
 
 #include <QFile>
@@ -14,6 +15,8 @@
 
 using namespace lesson;
 using namespace tezomat_config;
+using namespace lesson::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -48,22 +51,18 @@ const QStringList kLabels{"режими", "нива", "Ёж №3", "TAVN7", "т�
 // A source that sets every field the file has.
 QString fullSource()
 {
-    QString s = QStringLiteral("# за изпитване\n[урок]\nидентификатор = TAVN7\nверсия = 1.5\n"
-                               "дата = 20240229 ; високосна година\n\n[Режими]\n");
+    QString s = u"# за изпитване\n[урок]\nидентификатор = TAVN7\nверсия = 1.5\n"
+                "дата = 20240229 ; високосна година\n\n[Режими]\n"_s;
     for (int k = 1; k <= 40; ++k)
-        s += QStringLiteral("%1 = %2   ; режим\n").arg(k).arg(kFlagsOn.contains(k) ? 1 : 0);
-    s += QStringLiteral("[задачи]\nзадачи_запазени = 20\nЗадачи предложени = 17\n");
+        s += u"%1 = %2   ; режим\n"_s.arg(k).arg(kFlagsOn.contains(k) ? 1 : 0);
+    s += u"[задачи]\nзадачи_запазени = 20\nЗадачи предложени = 17\n"_s;
     for (int t = 1; t <= 17; ++t)
-        s += QStringLiteral("%1 = %2, %3,%4\n")
-                 .arg(t)
-                 .arg(taskOf(t)[0])
-                 .arg(taskOf(t)[1])
-                 .arg(taskOf(t)[2]);
-    s += QStringLiteral("40 = 3, 1, 2\n[точки]\n");
+        s += u"%1 = %2, %3,%4\n"_s.arg(t).arg(taskOf(t)[0]).arg(taskOf(t)[1]).arg(taskOf(t)[2]);
+    s += u"40 = 3, 1, 2\n[точки]\n"_s;
     for (int k = 1; k <= kFactors.size(); ++k)
-        s += QStringLiteral("%1 = %2\n").arg(k).arg(kFactors.at(k - 1));
-    s += QStringLiteral("40 = 7\n[надписи]\n1 = режими\n2 = нива\n3 = Ёж №3\n5 = точки\n"
-                        "6 = абвгдежзийклмно\n");
+        s += u"%1 = %2\n"_s.arg(k).arg(kFactors.at(k - 1));
+    s += u"40 = 7\n[надписи]\n1 = режими\n2 = нива\n3 = Ёж №3\n5 = точки\n"
+         "6 = абвгдежзийклмно\n"_s;
     return s;
 }
 
@@ -100,24 +99,12 @@ QString replaced(const QString &source, const QString &from, const QString &to)
 
 int lineOf(const QString &source, const QString &text)
 {
-    const QStringList lines = source.split(QLatin1Char('\n'));
+    const QStringList lines = source.split(u'\n');
     for (int i = 0; i < lines.size(); ++i) {
         if (lines.at(i).startsWith(text))
             return i + 1;
     }
     return 0;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeText(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -128,18 +115,18 @@ private Q_SLOTS:
     void writeThenShowKeepsEveryField()
     {
         QTemporaryDir dir;
-        const QString source = dir.filePath(QStringLiteral("урок.ini"));
-        const QString target = dir.filePath(QStringLiteral("TAVN7.UFG"));
-        QVERIFY(writeText(source, fullSource().toUtf8()));
+        const QString source = dir.filePath(u"урок.ini"_s);
+        const QString target = dir.filePath(u"TAVN7.UFG"_s);
+        QVERIFY(writeFile(source, fullSource().toUtf8()));
 
-        const ToolRun write = runWith({QStringLiteral("write"), source, target});
+        const ToolRun write = runWith({u"write"_s, source, target});
         QCOMPARE(write.status, 0);
         QVERIFY(write.err.isEmpty());
         const QByteArray bytes = fileBytes(target);
         QCOMPARE(bytes.size(), 600);
         QVERIFY(parseConfigurationRecords(bytes) == fullSourceFile());
 
-        const ToolRun show = runWith({QStringLiteral("show"), target});
+        const ToolRun show = runWith({u"show"_s, target});
         QCOMPARE(show.status, 0);
         QVERIFY2(show.err.isEmpty(), qPrintable(show.err));
         QStringList shown{"^Урок.*„TAVN7“$",
@@ -151,18 +138,17 @@ private Q_SLOTS:
                           "^\\s+40\\s+3\\s+1\\s+2\\s.*след 1000 с, край след 2000 с",
                           "точка 40: 7$"};
         for (int k = 1; k <= 40; ++k)
-            shown.append(kFlagsOn.contains(k) ? QStringLiteral("^\\s*%1 =\\s+1\\s+вкл").arg(k)
-                                              : QStringLiteral("^\\s*%1 =\\s+0\\s+изкл").arg(k));
+            shown.append(kFlagsOn.contains(k) ? u"^\\s*%1 =\\s+1\\s+вкл"_s.arg(k)
+                                              : u"^\\s*%1 =\\s+0\\s+изкл"_s.arg(k));
         for (int t = 1; t <= 17; ++t)
-            shown.append(QStringLiteral("^\\s+%1\\s+%2\\s+%3\\s+%4\\s")
-                             .arg(t)
+            shown.append(u"^\\s+%1\\s+%2\\s+%3\\s+%4\\s"_s.arg(t)
                              .arg(taskOf(t)[0])
                              .arg(taskOf(t)[1])
                              .arg(taskOf(t)[2]));
         for (int k = 1; k <= kFactors.size(); ++k)
-            shown.append(QStringLiteral("точка %1: %2$").arg(k).arg(kFactors.at(k - 1)));
+            shown.append(u"точка %1: %2$"_s.arg(k).arg(kFactors.at(k - 1)));
         for (int r = 1; r <= 6; ++r)
-            shown.append(QStringLiteral("запис %1: „%2“").arg(r).arg(kLabels[r - 1]));
+            shown.append(u"запис %1: „%2“"_s.arg(r).arg(kLabels[r - 1]));
         for (const QString &pattern : shown)
             QVERIFY2(QRegularExpression(pattern, QRegularExpression::MultilineOption)
                          .match(show.out)
@@ -175,8 +161,8 @@ private Q_SLOTS:
         const QString samplePath = QFINDTESTDATA("../../config/TAVN7.ini");
         QVERIFY(!samplePath.isEmpty());
         QTemporaryDir dir;
-        const QString target = dir.filePath(QStringLiteral("TAVN7.UFG"));
-        QCOMPARE(runWith({QStringLiteral("write"), samplePath, target}).status, 0);
+        const QString target = dir.filePath(u"TAVN7.UFG"_s);
+        QCOMPARE(runWith({u"write"_s, samplePath, target}).status, 0);
 
         LoadResult loaded = loadLessonStore();
         QVERIFY2(loaded.store.has_value(), qPrintable(loaded.error));
@@ -197,17 +183,17 @@ private Q_SLOTS:
         QCOMPARE(store.Uslowie_L[0].count(), 16);
         QCOMPARE(applied.taskList.size(), 15);
         QCOMPARE(applied.taskList.first(), store.Uslowie_L[0].read(1));
-        QCOMPARE(applied.allTasksCaption.value_or(QString()), QStringLiteral("+ 0 задачи"));
+        QCOMPARE(applied.allTasksCaption.value_or(QString()), u"+ 0 задачи"_s);
         // The sample's levels are the lesson's own.
         for (int t = 1; t <= 15; ++t) {
             QCOMPARE(store.Wremena[4].read(t), lessonLevels.read(t));
-            const int unit = store.Wremena[4].read(t) == QStringLiteral("2") ? 10 : 1;
+            const int unit = store.Wremena[4].read(t) == u"2"_s ? 10 : 1;
             QVERIFY(unit * store.Wremena[1].read(t).toInt() >= 300);
             QVERIFY(store.Wremena[0].read(t).toInt() < store.Wremena[1].read(t).toInt());
         }
-        QCOMPARE(store.List_Ur[3].read(1), QStringLiteral("TAVN7"));
-        QCOMPARE(store.List_Ur[3].read(3), QStringLiteral(" 96"));
-        QCOMPARE(store.List_Ur[3].read(10), QStringLiteral(" 20091028"));
+        QCOMPARE(store.List_Ur[3].read(1), u"TAVN7"_s);
+        QCOMPARE(store.List_Ur[3].read(3), u" 96"_s);
+        QCOMPARE(store.List_Ur[3].read(10), u" 20091028"_s);
         for (int k = 1; k <= 6; ++k) {
             const double seconds = store.Wremena[2].read(k).toDouble();
             QCOMPARE(seconds, 2 + store.Podtochki[k].size() * 5 / 100.0);
@@ -229,7 +215,7 @@ private Q_SLOTS:
         QFETCH(QString, line);
         QFETCH(int, hundredths);
         const SourceResult parsed =
-            parseConfigSource(replaced(fullSource(), QStringLiteral("версия = 1.5"), line));
+            parseConfigSource(replaced(fullSource(), u"версия = 1.5"_s, line));
         QVERIFY2(parsed.file.has_value(), qPrintable(parsed.errorText()));
         QCOMPARE(parsed.file->records[2].Count, hundredths);
     }
@@ -244,8 +230,7 @@ private Q_SLOTS:
         auto row = [&](const char *name, const QString &from, const QString &to,
                        const QString &words) {
             const QString source = replaced(base, from, to);
-            QTest::newRow(name) << source
-                                << lineOf(source, to.trimmed().section(QLatin1Char('\n'), -1))
+            QTest::newRow(name) << source << lineOf(source, to.trimmed().section(u'\n', -1))
                                 << words;
         };
         row("unknown section", "[точки]", "[точка]", "непознат раздел");
@@ -287,7 +272,7 @@ private Q_SLOTS:
         QVERIFY2(parsed.error.contains(words), qPrintable(parsed.error));
         QCOMPARE(parsed.errorLine, line);
         if (line > 0)
-            QVERIFY(parsed.errorText().startsWith(QStringLiteral("ред %1: ").arg(line)));
+            QVERIFY(parsed.errorText().startsWith(u"ред %1: "_s.arg(line)));
     }
 
     // What the tool answers on the command line: the status, and a text its
@@ -318,8 +303,8 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QString, says);
         QTemporaryDir dir;
-        QVERIFY(writeText(dir.filePath(QStringLiteral("урок.ini")), fullSource().toUtf8()));
-        arguments.replaceInStrings(QStringLiteral("{dir}"), dir.path());
+        QVERIFY(writeFile(dir.filePath(u"урок.ini"_s), fullSource().toUtf8()));
+        arguments.replaceInStrings(u"{dir}"_s, dir.path());
         const ToolRun run = runWith(arguments);
         QCOMPARE(run.status, status);
         QVERIFY2((status ? run.err : run.out).contains(says), qPrintable(run.err));
@@ -328,65 +313,62 @@ private Q_SLOTS:
     void badSourceWritesNothing()
     {
         QTemporaryDir dir;
-        const QString source = dir.filePath(QStringLiteral("урок.ini"));
-        const QString target = dir.filePath(QStringLiteral("TAVN7.UFG"));
-        QVERIFY(writeText(target, QByteArrayLiteral("старо")));
+        const QString source = dir.filePath(u"урок.ini"_s);
+        const QString target = dir.filePath(u"TAVN7.UFG"_s);
+        QVERIFY(writeFile(target, QByteArrayLiteral("старо")));
         QVERIFY(
-            writeText(source, replaced(fullSource(), "версия = 1.5", "версия = нова").toUtf8()));
-        ToolRun run = runWith({QStringLiteral("write"), source, target});
+            writeFile(source, replaced(fullSource(), "версия = 1.5", "версия = нова").toUtf8()));
+        ToolRun run = runWith({u"write"_s, source, target});
         QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.startsWith(source + QStringLiteral(", ред 4: версията")),
-                 qPrintable(run.err));
+        QVERIFY2(run.err.startsWith(source + u", ред 4: версията"_s), qPrintable(run.err));
         QCOMPARE(fileBytes(target), QByteArrayLiteral("старо"));
 
-        QVERIFY(writeText(source, QByteArray("[урок]\nидентификатор = \xC0\xC1\n")));
-        run = runWith({QStringLiteral("write"), source, target});
+        QVERIFY(writeFile(source, QByteArray("[урок]\nидентификатор = \xC0\xC1\n")));
+        run = runWith({u"write"_s, source, target});
         QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.contains(QStringLiteral("UTF-8")), qPrintable(run.err));
+        QVERIFY2(run.err.contains(u"UTF-8"_s), qPrintable(run.err));
         QCOMPARE(fileBytes(target), QByteArrayLiteral("старо"));
     }
 
     void showRefusesDamagedFiles()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("TAVN7.UFG"));
+        const QString path = dir.filePath(u"TAVN7.UFG"_s);
         ConfigFile file = fullSourceFile();
-        QVERIFY(writeText(path, formatConfiguration(file).left(599)));
-        ToolRun run = runWith({QStringLiteral("show"), path});
+        QVERIFY(writeFile(path, formatConfiguration(file).left(599)));
+        ToolRun run = runWith({u"show"_s, path});
         QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.contains(QStringLiteral("599 байта")), qPrintable(run.err));
+        QVERIFY2(run.err.contains(u"599 байта"_s), qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
 
         file.records[1].labelLength = 40;
-        QVERIFY(writeText(path, formatConfiguration(file)));
-        run = runWith({QStringLiteral("show"), path});
+        QVERIFY(writeFile(path, formatConfiguration(file)));
+        run = runWith({u"show"_s, path});
         QCOMPARE(run.status, 1);
-        QVERIFY(run.out.contains(QStringLiteral("запис 2: (повреден: обявени са 40 знака)")));
-        QVERIFY2(run.err.contains(QStringLiteral("Запис 2")), qPrintable(run.err));
+        QVERIFY(run.out.contains(u"запис 2: (повреден: обявени са 40 знака)"_s));
+        QVERIFY2(run.err.contains(u"Запис 2"_s), qPrintable(run.err));
     }
 
     void scrambleLinesForTheLesson()
     {
-        const QStringList lines{QStringLiteral("Разделете x^3 - 6x^2 + 11x - 6 на x - 1."),
-                                QString(), QStringLiteral("Ёё №5 — „кавички“")};
-        const ToolRun scrambled =
-            runWith({QStringLiteral("scramble")}, lines.join(QLatin1Char('\n')) + '\n');
+        const QStringList lines{u"Разделете x^3 - 6x^2 + 11x - 6 на x - 1."_s, QString(),
+                                u"Ёё №5 — „кавички“"_s};
+        const ToolRun scrambled = runWith({u"scramble"_s}, lines.join(u'\n') + '\n');
         QCOMPARE(scrambled.status, 0);
-        QStringList stored = scrambled.out.split(QLatin1Char('\n'));
+        QStringList stored = scrambled.out.split(u'\n');
         QCOMPARE(stored.takeLast(), QString());
         QCOMPARE(stored.size(), lines.size());
         for (int i = 0; i < lines.size(); ++i) {
             QVERIFY(stored.at(i) != lines.at(i));
             QCOMPARE(unscrambleText(stored.at(i)), lines.at(i));
         }
-        const ToolRun back = runWith({QStringLiteral("unscramble")}, scrambled.out);
-        QCOMPARE(back.out, lines.join(QLatin1Char('\n')) + '\n');
+        const ToolRun back = runWith({u"unscramble"_s}, scrambled.out);
+        QCOMPARE(back.out, lines.join(u'\n') + '\n');
 
-        const ToolRun foreign = runWith({QStringLiteral("scramble")}, QStringLiteral("а\nüб\n"));
+        const ToolRun foreign = runWith({u"scramble"_s}, u"а\nüб\n"_s);
         QCOMPARE(foreign.status, 1);
-        QVERIFY2(foreign.err.startsWith(QStringLiteral("ред 2: знакът „ü“")),
-                 qPrintable(foreign.err));
-        QCOMPARE(unscrambleText(foreign.out.split(QLatin1Char('\n')).at(1)), QStringLiteral("?б"));
+        QVERIFY2(foreign.err.startsWith(u"ред 2: знакът „ü“"_s), qPrintable(foreign.err));
+        QCOMPARE(unscrambleText(foreign.out.split(u'\n').at(1)), u"?б"_s);
     }
 };
 
