@@ -44,15 +44,6 @@ private Q_SLOTS:
                  QString::fromLatin1(allBytes().left(0x80)));
     }
 
-    void cyrillicText()
-    {
-        const QString text = u"Ёж № 5: щъркел, Юлия, ёлха"_s;
-        const QByteArray bytes = toWindows1251(text);
-        QCOMPARE(bytes, QByteArray("\xA8\xE6 \xB9 5: \xF9\xFA\xF0\xEA\xE5\xEB, \xDE\xEB\xE8\xFF, "
-                                   "\xB8\xEB\xF5\xE0"));
-        QCOMPARE(fromWindows1251(bytes), text);
-    }
-
     void charactersOutsideTheCodePage_data()
     {
         QTest::addColumn<QString>("text");

@@ -13,21 +13,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("fsType");
         QTest::addColumn<bool>("removable");
         QTest::addColumn<int>("driveType");
+        // One row for each way of deciding; the lists of names are the code's own.
         QTest::newRow("ext4 on a fixed disk") << "ext4" << false << 2;
-        QTest::newRow("btrfs") << "btrfs" << false << 2;
         QTest::newRow("overlay of a container") << "overlay" << false << 2;
         QTest::newRow("vfat on a USB stick") << "vfat" << true << 1;
-        QTest::newRow("exfat on a memory card") << "exfat" << true << 1;
         QTest::newRow("ntfs through fuseblk on a stick") << "fuseblk" << true << 1;
-        QTest::newRow("nfs") << "nfs" << false << 3;
         QTest::newRow("nfs4") << "nfs4" << false << 3;
-        QTest::newRow("Windows share") << "cifs" << false << 3;
         QTest::newRow("sshfs") << "fuse.sshfs" << false << 3;
         QTest::newRow("CD") << "iso9660" << false << 4;
         QTest::newRow("DVD") << "udf" << true << 4;
-        QTest::newRow("squashfs image") << "squashfs" << false << 4;
         QTest::newRow("tmpfs") << "tmpfs" << false << 5;
-        QTest::newRow("ramfs") << "ramfs" << false << 5;
         QTest::newRow("proc") << "proc" << false << 0;
         QTest::newRow("unknown FUSE") << "fuse.something" << false << 0;
         QTest::newRow("empty") << "" << false << 0;
@@ -61,11 +56,7 @@ private Q_SLOTS:
         QCOMPARE(stick->mountPoint, u"/media/ученик/USB STICK"_s);
         QCOMPARE(mountOfPath(mountinfo, u"/srv/class"_s)->fsType, u"nfs4"_s);
         QVERIFY(!mountOfPath(QByteArray(), u"/"_s));
-    }
-
-    void currentDirectoryHasADriveType()
-    {
-        // Whatever this machine is, the answer is one of the six values and a
+        // Whatever this machine is, its answer is one of the six values; a
         // folder that does not exist cannot be determined.
         QVERIFY(driveTypeOfDirectory(u"."_s) <= 5);
         QCOMPARE(int(driveTypeOfDirectory(u"/no/such/folder"_s)), 0);
