@@ -1,14 +1,8 @@
 #include "core/content/number_text.h"
-#include "gui/small_windows/tezo_glos.h"
-#include "gui/small_windows/tezo_gra.h"
-#include "gui/small_windows/tezo_zad.h"
 #include "support/configuration.h"
 #include "support/lesson_setup.h"
 
 #include <QDir>
-#include <QLabel>
-#include <QMenuBar>
-#include <QTest>
 
 using namespace lesson;
 using namespace lesson::test;
@@ -47,9 +41,9 @@ void verifyNothingClipped(QWidget *window)
     }
 }
 
-LessonRun *startConfigured(std::unique_ptr<LessonRun> &holder)
+// Every feature on, the lesson's own levels, two-minute hints, five-minute tasks.
+void startConfigured(LessonRun &r)
 {
-    holder = std::make_unique<LessonRun>();
     ConfigFile file = lessonConfiguration();
     for (int k = 1; k <= 40; ++k)
         setFlag(file, k, k == 31 ? 0 : 1);
@@ -59,9 +53,8 @@ LessonRun *startConfigured(std::unique_ptr<LessonRun> &holder)
         file.records[2].Values[std::size_t(t)] = 120;
         file.records[3].Values[std::size_t(t)] = 300;
     }
-    writeConfiguration(*holder, file);
-    holder->lesson->start();
-    return holder.get();
+    writeConfiguration(r, file);
+    r.lesson->start();
 }
 
 } // namespace
@@ -69,11 +62,11 @@ LessonRun *startConfigured(std::unique_ptr<LessonRun> &holder)
 class TestScreens : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void lessonWindow()
+    void everyWindow()
     {
-        std::unique_ptr<LessonRun> holder;
-        LessonRun *r = startConfigured(holder);
-        Tezo *tezo = r->lesson->tezo();
+        LessonRun r;
+        startConfigured(r);
+        Tezo *tezo = r.lesson->tezo();
         QVERIFY(QTest::qWaitForWindowExposed(tezo));
         verifyNothingClipped(tezo);
         keep(tezo, u"01-lesson-start"_s);
@@ -86,18 +79,12 @@ private Q_SLOTS:
             keep(tezo, u"03-point-%1"_s.arg(k));
         }
         tezo->Picture_Ur_Click();
-        keep(r->lesson->tezoGra(), u"04-full-size"_s);
+        keep(r.lesson->tezoGra(), u"04-full-size"_s);
         tezo->awtori_Click(1);
         keep(tezo, u"05-sponsor"_s);
-    }
 
-    void tasksWindow()
-    {
-        std::unique_ptr<LessonRun> holder;
-        LessonRun *r = startConfigured(holder);
-        Tezo *tezo = r->lesson->tezo();
         tezo->mnu_Wyprosi_Click();
-        Tezo_n *tasks = r->lesson->tezoN();
+        Tezo_n *tasks = r.lesson->tezoN();
         QVERIFY(QTest::qWaitForWindowExposed(tasks));
         tasks->List_Un[0]->setListIndex(4);
         tasks->Text_Un[0]->setText(u"(x-1)*(x+2)*(x-3)*(x+4)"_s);
@@ -110,12 +97,12 @@ private Q_SLOTS:
         keep(tasks, u"07-tasks-solution"_s);
         tasks->Text_Un_GotFocus(2);
         tasks->mnu_Pylen_Ekran_Click();
-        Tezo_Zad *zad = r->lesson->tezoZad();
+        Tezo_Zad *zad = r.lesson->tezoZad();
         QVERIFY(QTest::qWaitForWindowExposed(zad));
         keep(zad, u"08-enlarged"_s);
         tasks->mnu_Tip_Wid_Click();
-        QVERIFY(QTest::qWaitForWindowExposed(r->lesson->tezoGlos()));
-        keep(r->lesson->tezoGlos(), u"09-type-and-level"_s);
+        QVERIFY(QTest::qWaitForWindowExposed(r.lesson->tezoGlos()));
+        keep(r.lesson->tezoGlos(), u"09-type-and-level"_s);
     }
 };
 

@@ -1,13 +1,8 @@
-#include "gui/lesson_window/tezo.h"
-#include "gui/small_windows/tezo_gra.h"
-#include "gui/widgets/twips.h"
+#include "support/lesson_setup.h"
 #include "support/pictures.h"
-#include "support/scripted_platform.h"
-
-#include <QTest>
 
 using namespace lesson;
-using lesson::test::LessonRun;
+using namespace lesson::test;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -23,9 +18,13 @@ Tezo *startWithFlags(LessonRun &r, std::initializer_list<int> flagsOn)
     return tezo;
 }
 
-int rowOf(Tezo *tezo, const QString &title)
+// The selected point's timing: "picture/source point-time current-time".
+QString timing(const Tezo *tezo)
 {
-    return int(tezo->List_Ur[0]->allItems().indexOf(title));
+    return u"%1/%2 %3 %4"_s.arg(tezo->run.ImageIndex)
+        .arg(tezo->run.ImageSource)
+        .arg(tezo->run.PointTime[0])
+        .arg(tezo->run.CurrentPointTime);
 }
 
 } // namespace
@@ -33,6 +32,7 @@ int rowOf(Tezo *tezo, const QString &title)
 class TestPlan : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Without flag 10 the plan is shown but choosing in it changes nothing.
     void shownPlanDropsCodesAndShortItems()
     {
         LessonRun r;
@@ -43,9 +43,10 @@ private Q_SLOTS:
                               "2в) метод на Хорнер", "2г) триъгълник на Паскал"}));
         QCOMPARE(tezo->Text_U[0]->Text(), u"Полиноми и уравнения"_s);
         QCOMPARE(r.lesson->store().List_Ur[2].count(), 7);
-        // No picture at start-up in this lesson.
+        tezo->List_Ur[0]->setListIndex(1);
+        QCOMPARE(tezo->Text_U[1]->Text(), u"Достъпът до учебния материал е забранен!"_s);
+        QCOMPARE(timing(tezo), u"0/0 0 1"_s);
         QVERIFY(tezo->Picture_Ur[0]->picture().isEmpty());
-        QCOMPARE(tezo->run.ImageIndex, 0);
 
         ContentStore store = test::lessonContent();
         store.Plan_Tezo[0].write(3, u"003"_s);
@@ -56,75 +57,44 @@ private Q_SLOTS:
         QCOMPARE(shown.at(2), u"2б) формули на Виет"_s);
     }
 
-    void selectingAPointShowsItsTextAndPicture()
+    // A point shows its text and picture and starts its time; chosen again it
+    // starts over, or with flag 18 goes on; a finished point is not timed
+    // again; without flag 17 the plan locks while a point is timed.
+    void selectingAPoint()
     {
         LessonRun r;
         Tezo *tezo = startWithFlags(r, {10, 17});
         const ContentStore &s = r.lesson->store();
-        tezo->List_Ur[0]->setListIndex(rowOf(tezo, "2. Уравнения от 2-ра и по-висока степен"));
+        LessonList *plan = tezo->List_Ur[0];
+        plan->setListIndex(1);
         QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[2]);
-        QCOMPARE(tezo->run.ImageIndex, 6);
-        QCOMPARE(tezo->run.ImageSource, quint8(1));
         QVERIFY(tezo->Picture_Ur[0]->picture().samePicture(s.Grafika_G[6]));
-        QCOMPARE(tezo->run.PointTime[0], qint16(2));
-        QCOMPARE(tezo->run.CurrentPointTime, qint16(12));
-        QVERIFY(tezo->List_Ur[0]->isEnabled()); // with flag 17 the plan stays open
-
-        tezo->List_Ur[0]->setListIndex(rowOf(tezo, "1. Полиноми"));
+        QCOMPARE(timing(tezo), u"6/1 2 12"_s);
+        QVERIFY(plan->isEnabled());
+        plan->setListIndex(0);
         QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[1]);
         QVERIFY(tezo->Picture_Ur[0]->picture().isEmpty());
-        QCOMPARE(tezo->run.ImageIndex, 0);
-        QCOMPARE(tezo->run.ImageSource, quint8(1)); // clearing leaves the source alone
-        QCOMPARE(tezo->run.PointTime[0], qint16(1));
-    }
+        QCOMPARE(timing(tezo), u"0/1 1 10"_s); // clearing leaves the source alone
 
-    void planSwitchedOffChangesNothing()
-    {
-        LessonRun r;
-        Tezo *tezo = r.lesson->tezo();
-        const QString locked = u"Достъпът до учебния материал е забранен!"_s;
-        QVERIFY(!tezo->List_Ur[0]->isEnabled());
-        QCOMPARE(tezo->Text_U[1]->Text(), locked);
-        tezo->List_Ur[0]->setListIndex(1);
-        QCOMPARE(tezo->Text_U[1]->Text(), locked);
-        QCOMPARE(tezo->run.PointTime[0], qint16(0));
-        QCOMPARE(tezo->run.CurrentPointTime, qint16(1));
-        QCOMPARE(tezo->run.ImageIndex, 0);
-        QVERIFY(tezo->Picture_Ur[0]->picture().isEmpty());
-    }
-
-    void reselectionRestartsOrResumesTheTime()
-    {
         for (bool resume : {false, true}) {
-            LessonRun r;
-            Tezo *tezo = resume ? startWithFlags(r, {10, 17, 18}) : startWithFlags(r, {10, 17});
-            tezo->List_Ur[0]->setListIndex(2);
+            tezo->ModeFlagTable.write(18, resume ? u"1"_s : u"0"_s);
+            plan->setListIndex(2);
             tezo->run.PointTime[3] = 5; // five of its fourteen seconds are left
-            tezo->List_Ur[0]->setListIndex(0);
-            tezo->List_Ur[0]->setListIndex(2);
+            plan->setListIndex(0);
+            plan->setListIndex(2);
             QCOMPARE(tezo->run.PointTime[3], qint16(resume ? 5 : 14));
             QCOMPARE(tezo->run.CurrentPointTime, qint16(resume ? 5 : 14));
         }
-    }
-
-    void finishedPointIsNotTimedAgain()
-    {
-        LessonRun r;
-        Tezo *tezo = startWithFlags(r, {10, 17});
         tezo->run.PointDone[4] = 1;
         tezo->run.PointTime[4] = 0;
-        tezo->List_Ur[0]->setListIndex(3);
-        QCOMPARE(tezo->Text_U[1]->Text(), r.lesson->store().Podtochki[4]);
+        plan->setListIndex(3);
+        QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[4]);
         QCOMPARE(tezo->run.PointTime[4], qint16(0));
-        QCOMPARE(tezo->run.CurrentPointTime, qint16(1));
-    }
+        QCOMPARE(tezo->run.CurrentPointTime, qint16(5)); // still the time of point 3
 
-    void planLockedWhileAPointIsTimed()
-    {
-        LessonRun r;
-        Tezo *tezo = startWithFlags(r, {10});
-        tezo->List_Ur[0]->setListIndex(0);
-        QVERIFY(!tezo->List_Ur[0]->isEnabled());
+        tezo->ModeFlagTable.write(17, u"0"_s);
+        plan->setListIndex(0);
+        QVERIFY(!plan->isEnabled());
     }
 
     void lastMatchingItemWinsAndTheTopicTakesPart()

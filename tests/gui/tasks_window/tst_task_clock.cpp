@@ -1,10 +1,5 @@
 #include "core/tasks/task_clock.h"
-#include "gui/small_windows/tezo_zad.h"
 #include "support/lesson_setup.h"
-
-#include <QLabel>
-#include <QTest>
-#include <QTimer>
 
 using namespace lesson;
 using namespace lesson::test;
