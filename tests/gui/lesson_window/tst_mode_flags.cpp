@@ -20,7 +20,8 @@ QString lockedControls(LessonRun &r)
         {"tasks", tasks->List_Un[1]->isEnabled()},
         {"clock", !tasks->Chasownik_Label[0]->isHidden()},
         {"colours", tezo->mnu_Cwqt->isEnabled()},
-        {"focus", tezo->mnu_Fokus->isEnabled() && tasks->mnu_Pylen_Ekran->isEnabled()},
+        {"focus", tezo->mnu_Fokus->isEnabled()},
+        {"enlarge", tasks->mnu_Pylen_Ekran->isEnabled()},
         {"tasksCommand", tezo->mnu_Wyprosi->isEnabled()},
         {"allTasks", tasks->mnu_All_zadachi->isEnabled()},
         {"save1shown", tasks->mnu_ZapReshen[1]->isVisible()},
@@ -53,10 +54,10 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("flagValues"); // pairs of flag and value
         QTest::addColumn<int>("emptyInformation");  // an information text left empty
         QTest::addColumn<QString>("locked");
-        QTest::newRow("no configuration")
-            << QList<int>{} << QList<int>{} << 0
-            << "plan terms tasks clock colours focus tasksCommand allTasks save1shown save1 save2 "
-               "levels types information=2";
+        QTest::newRow("no configuration") << QList<int>{} << QList<int>{} << 0
+                                          << "plan terms tasks clock colours focus enlarge "
+                                             "tasksCommand allTasks save1shown save1 save2 "
+                                             "levels types information=2";
         QTest::newRow("every flag on")
             << QList<int>{31} << QList<int>{} << 0 << "information=123456789";
         QTest::newRow("flags 20, 22, 23 and 26 off")

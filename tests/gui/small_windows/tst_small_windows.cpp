@@ -33,7 +33,7 @@ private Q_SLOTS:
         QCOMPARE(zad->Obsho_Pole->font().pointSizeF(), 16.0);
         zad->List_font->setListIndex(7);
         QCOMPARE(zad->Obsho_Pole->font().pointSizeF(), 24.0);
-        QCOMPARE(s.List_Ur[1].read(4) + s.List_Ur[1].read(5), u"247"_s);
+        QCOMPARE(s.List_Ur[1].read(4) + u'|' + s.List_Ur[1].read(5), u"24|7"_s);
 
         // The field takes 95 % of the width and all the height but the lists'
         // 1320 twips; below four list heights it keeps its height.

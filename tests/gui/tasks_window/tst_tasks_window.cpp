@@ -21,8 +21,8 @@ private Q_SLOTS:
         // Before any task is chosen the clock behaves as for task 1.
         QCOMPARE(tasks->CurrentTask, qint16(1));
         QCOMPARE(tasks->RemainingTime, 10.0);
-        QCOMPARE(r.lesson->store().Wremena[1].read(0) + r.lesson->store().Wremena[0].read(0),
-                 u"205"_s);
+        QCOMPARE(r.lesson->store().Wremena[1].read(0) + u'|' + r.lesson->store().Wremena[0].read(0),
+                 u"20|5"_s);
         QCOMPARE(tasks->List_Un3.count(), 98);
         QVERIFY(!tasks->mnu_ZapReshen[1]->isEnabled());
 
