@@ -13,8 +13,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("fsType");
         QTest::addColumn<bool>("removable");
         QTest::addColumn<int>("driveType");
-        // One row for each way of deciding; the lists of names are the code's own.
         QTest::newRow("ext4 on a fixed disk") << "ext4" << false << 2;
+        QTest::newRow("btrfs") << "btrfs" << false << 2;
+        QTest::newRow("exfat on a memory card") << "exfat" << true << 1;
+        QTest::newRow("nfs") << "nfs" << false << 3;
+        QTest::newRow("Windows share") << "cifs" << false << 3;
+        QTest::newRow("squashfs image") << "squashfs" << false << 4;
+        QTest::newRow("ramfs") << "ramfs" << false << 5;
         QTest::newRow("overlay of a container") << "overlay" << false << 2;
         QTest::newRow("vfat on a USB stick") << "vfat" << true << 1;
         QTest::newRow("ntfs through fuseblk on a stick") << "fuseblk" << true << 1;

@@ -99,6 +99,7 @@ private Q_SLOTS:
         // The dictionary lists its terms even when closed; open, the
         // remembered term (position 0) is chosen as by a click.
         QCOMPARE(tasks->List_Un[0]->allItems(), store.glos_All[0].items());
+        QCOMPARE(tasks->List_Un[0]->ListIndex(), flagsOff.isEmpty() ? -1 : 0);
         QCOMPARE(tasks->Text_Un[1]->Text(),
                  flagsOff.isEmpty() ? u"Достъпът до речника е забранен!"_s : store.Glos[0]);
         QCOMPARE(lockedControls(r), locked);

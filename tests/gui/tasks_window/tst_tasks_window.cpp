@@ -24,6 +24,8 @@ private Q_SLOTS:
         QCOMPARE(r.lesson->store().Wremena[1].read(0) + u'|' + r.lesson->store().Wremena[0].read(0),
                  u"20|5"_s);
         QCOMPARE(tasks->List_Un3.count(), 98);
+        QCOMPARE(tasks->Timer_n->interval(), 100); // a tick is a tenth of a second
+        QVERIFY(!tasks->Timer_n->isActive() && !tasks->Text_Un[0]->isLocked());
         QVERIFY(!tasks->mnu_ZapReshen[1]->isEnabled());
 
         openTasks(r);
