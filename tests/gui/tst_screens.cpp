@@ -1,17 +1,12 @@
 #include "core/content/number_text.h"
-#include "gui/small_windows/tezo_glos.h"
-#include "gui/small_windows/tezo_gra.h"
-#include "gui/small_windows/tezo_zad.h"
 #include "support/configuration.h"
 #include "support/lesson_setup.h"
 
 #include <QDir>
-#include <QLabel>
-#include <QMenuBar>
-#include <QTest>
 
 using namespace lesson;
 using namespace lesson::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -23,7 +18,7 @@ void keep(QWidget *window, const QString &name)
     if (folder.isEmpty())
         return;
     QDir().mkpath(folder);
-    window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+    window->grab().save(QDir(folder).filePath(name + u".png"_s));
 }
 
 // Every caption of a label and of a menu bar entry fits its place.
@@ -35,7 +30,7 @@ void verifyNothingClipped(QWidget *window)
         const QSize need = label->fontMetrics().size(0, label->text());
         QVERIFY2(need.width() <= label->contentsRect().width() &&
                      need.height() <= label->contentsRect().height(),
-                 qPrintable(label->objectName() + QStringLiteral(": ") + label->text()));
+                 qPrintable(label->objectName() + u": "_s + label->text()));
     }
     if (auto *main = qobject_cast<QMainWindow *>(window)) {
         QMenuBar *bar = main->menuBar();
@@ -46,9 +41,9 @@ void verifyNothingClipped(QWidget *window)
     }
 }
 
-LessonRun *startConfigured(std::unique_ptr<LessonRun> &holder)
+// Every feature on, the lesson's own levels, two-minute hints, five-minute tasks.
+void startConfigured(LessonRun &r)
 {
-    holder = std::make_unique<LessonRun>();
     ConfigFile file = lessonConfiguration();
     for (int k = 1; k <= 40; ++k)
         setFlag(file, k, k == 31 ? 0 : 1);
@@ -58,9 +53,8 @@ LessonRun *startConfigured(std::unique_ptr<LessonRun> &holder)
         file.records[2].Values[std::size_t(t)] = 120;
         file.records[3].Values[std::size_t(t)] = 300;
     }
-    writeConfiguration(*holder, file);
-    holder->lesson->start();
-    return holder.get();
+    writeConfiguration(r, file);
+    r.lesson->start();
 }
 
 } // namespace
@@ -68,53 +62,47 @@ LessonRun *startConfigured(std::unique_ptr<LessonRun> &holder)
 class TestScreens : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void lessonWindow()
+    void everyWindow()
     {
-        std::unique_ptr<LessonRun> holder;
-        LessonRun *r = startConfigured(holder);
-        Tezo *tezo = r->lesson->tezo();
+        LessonRun r;
+        startConfigured(r);
+        Tezo *tezo = r.lesson->tezo();
         QVERIFY(QTest::qWaitForWindowExposed(tezo));
         verifyNothingClipped(tezo);
-        keep(tezo, QStringLiteral("01-lesson-start"));
+        keep(tezo, u"01-lesson-start"_s);
         tezo->List_Ur[0]->setListIndex(1);
         QVERIFY(!tezo->Picture_Ur[0]->picture().isEmpty());
         verifyNothingClipped(tezo);
-        keep(tezo, QStringLiteral("02-lesson-point-2"));
+        keep(tezo, u"02-lesson-point-2"_s);
         for (int k = 1; k <= 6; ++k) {
             tezo->List_Ur[0]->setListIndex(k - 1);
-            keep(tezo, QStringLiteral("03-point-%1").arg(k));
+            keep(tezo, u"03-point-%1"_s.arg(k));
         }
         tezo->Picture_Ur_Click();
-        keep(r->lesson->tezoGra(), QStringLiteral("04-full-size"));
+        keep(r.lesson->tezoGra(), u"04-full-size"_s);
         tezo->awtori_Click(1);
-        keep(tezo, QStringLiteral("05-sponsor"));
-    }
+        keep(tezo, u"05-sponsor"_s);
 
-    void tasksWindow()
-    {
-        std::unique_ptr<LessonRun> holder;
-        LessonRun *r = startConfigured(holder);
-        Tezo *tezo = r->lesson->tezo();
         tezo->mnu_Wyprosi_Click();
-        Tezo_n *tasks = r->lesson->tezoN();
+        Tezo_n *tasks = r.lesson->tezoN();
         QVERIFY(QTest::qWaitForWindowExposed(tasks));
         tasks->List_Un[0]->setListIndex(4);
-        tasks->Text_Un[0]->setText(QStringLiteral("(x-1)*(x+2)*(x-3)*(x+4)"));
+        tasks->Text_Un[0]->setText(u"(x-1)*(x+2)*(x-3)*(x+4)"_s);
         for (int i = 0; i < 50; ++i)
             tasks->Timer_n_Timer();
         verifyNothingClipped(tasks);
-        keep(tasks, QStringLiteral("06-tasks"));
+        keep(tasks, u"06-tasks"_s);
         tasks->TaskTimeUp();
         tasks->Timer_n_Timer();
-        keep(tasks, QStringLiteral("07-tasks-solution"));
+        keep(tasks, u"07-tasks-solution"_s);
         tasks->Text_Un_GotFocus(2);
         tasks->mnu_Pylen_Ekran_Click();
-        Tezo_Zad *zad = r->lesson->tezoZad();
+        Tezo_Zad *zad = r.lesson->tezoZad();
         QVERIFY(QTest::qWaitForWindowExposed(zad));
-        keep(zad, QStringLiteral("08-enlarged"));
+        keep(zad, u"08-enlarged"_s);
         tasks->mnu_Tip_Wid_Click();
-        QVERIFY(QTest::qWaitForWindowExposed(r->lesson->tezoGlos()));
-        keep(r->lesson->tezoGlos(), QStringLiteral("09-type-and-level"));
+        QVERIFY(QTest::qWaitForWindowExposed(r.lesson->tezoGlos()));
+        keep(r.lesson->tezoGlos(), u"09-type-and-level"_s);
     }
 };
 

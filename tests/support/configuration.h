@@ -1,9 +1,8 @@
 #pragma once
 
 #include "core/configuration/configuration_file.h"
+#include "support/files.h"
 #include "support/scripted_platform.h"
-
-#include <QFile>
 
 namespace lesson::test {
 
@@ -26,9 +25,7 @@ inline void setFlag(ConfigFile &file, int k, qint16 value)
 
 inline void writeBytes(LessonRun &r, const QByteArray &bytes)
 {
-    QFile out(r.path(QStringLiteral("TAVN7.UFG")));
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(bytes);
+    QVERIFY(writeFile(r.path(QStringLiteral("TAVN7.UFG")), bytes));
 }
 
 inline void writeConfiguration(LessonRun &r, const ConfigFile &file)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/content/lesson_loader.h"
 #include "core/system/platform.h"
 #include "gui/lesson.h"
+#include "support/lesson_content.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -37,18 +37,6 @@ public:
     QStringList fonts{QStringLiteral("DejaVu Sans"), QStringLiteral("Times New Roman")};
     int quitCalls = 0;
 };
-
-// The lesson's own content, loaded once per test executable.
-inline const ContentStore &lessonContent()
-{
-    static const ContentStore store = [] {
-        LoadResult loaded = loadLessonStore();
-        if (!loaded.store)
-            qFatal("the lesson does not load: %s", qPrintable(loaded.error));
-        return *loaded.store;
-    }();
-    return store;
-}
 
 // A run of the lesson in its own empty current directory.
 class LessonRun {

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <numeric>
 
 using namespace lesson_pictures;
 
@@ -17,6 +18,7 @@ namespace {
 
 using Coefficients = std::vector<long long>;
 using Values = std::vector<double>;
+using namespace Qt::StringLiterals;
 
 bool fontsInstalled()
 {
@@ -29,274 +31,209 @@ class TestLessonPictures : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void pascalTriangle();
-    void hornerDivide_data();
-    void hornerDivide();
-    void realRoots_data();
-    void realRoots();
-    void progressions();
-    void numberText_data();
-    void numberText();
-    void textFitting();
-    void catalogue();
-    void picturesKeepTheirEdgesClear();
-    void renderingIsReproducible();
-    void writesJpegFiles();
-    void writeFailureIsReported();
+    void sequences()
+    {
+        const auto rows = pascalRows(20);
+        QCOMPARE(rows.size(), size_t(21));
+        QCOMPARE(rows[6], (Coefficients{1, 6, 15, 20, 15, 6, 1}));
+        for (size_t n = 0; n < rows.size(); ++n) { // symmetric, and row n sums to 2^n
+            QCOMPARE(Coefficients(rows[n].rbegin(), rows[n].rend()), rows[n]);
+            QCOMPARE(std::accumulate(rows[n].begin(), rows[n].end(), 0LL), 1LL << n);
+        }
+        QCOMPARE(arithmeticTerms(2, 3, 6), (Coefficients{2, 5, 8, 11, 14, 17}));
+        QCOMPARE(geometricTerms(1, 2, 6), (Coefficients{1, 2, 4, 8, 16, 32}));
+        QCOMPARE(fibonacciTerms(7), (Coefficients{1, 1, 2, 3, 5, 8, 13}));
+        QVERIFY(arithmeticTerms(1, 1, 0).empty());
+    }
+
+    void hornerDivide_data()
+    {
+        QTest::addColumn<Coefficients>("coefficients");
+        QTest::addColumn<long long>("c");
+        QTest::addColumn<Coefficients>("results");
+
+        QTest::newRow("lesson cubic by x - 1")
+            << Coefficients{1, -6, 11, -6} << 1LL << Coefficients{1, -5, 6, 0};
+        QTest::newRow("same cubic by x - 4 leaves 6")
+            << Coefficients{1, -6, 11, -6} << 4LL << Coefficients{1, -2, 3, 6};
+        QTest::newRow("negative root x + 2")
+            << Coefficients{1, 0, -4, 0} << -2LL << Coefficients{1, -2, 0, 0};
+        QTest::newRow("leading coefficient not 1")
+            << Coefficients{2, 3, -5} << 1LL << Coefficients{2, 5, 0};
+        QTest::newRow("constant polynomial") << Coefficients{7} << 3LL << Coefficients{7};
+    }
+
+    void hornerDivide()
+    {
+        QFETCH(Coefficients, coefficients);
+        QFETCH(long long, c);
+        QFETCH(Coefficients, results);
+
+        const HornerScheme scheme = lesson_pictures::hornerDivide(coefficients, c);
+        QCOMPARE(scheme.results, results);
+        QCOMPARE(scheme.products.size(), coefficients.size());
+        for (size_t i = 1; i < coefficients.size(); ++i)
+            QCOMPARE(scheme.products[i], scheme.results[i - 1] * c);
+
+        // The remainder is the value at c, and quotient·(x - c) + remainder gives
+        // back the polynomial at any x.
+        const Values p(coefficients.begin(), coefficients.end());
+        const Coefficients q = scheme.quotient();
+        const Values quotient(q.begin(), q.end());
+        QCOMPARE(static_cast<double>(scheme.remainder()), evaluate(p, static_cast<double>(c)));
+        for (double x : {-3.0, -0.5, 0.0, 2.0, 5.0})
+            QCOMPARE(evaluate(quotient, x) * (x - static_cast<double>(c)) +
+                         static_cast<double>(scheme.remainder()),
+                     evaluate(p, x));
+    }
+
+    void realRoots_data()
+    {
+        QTest::addColumn<Values>("coefficients");
+        QTest::addColumn<double>("lo");
+        QTest::addColumn<double>("hi");
+        QTest::addColumn<Values>("expected");
+
+        QTest::newRow("parabola of the graph") << Values{1, -2, -3} << -3.6 << 4.6 << Values{-1, 3};
+        QTest::newRow("cubic of the graph, root 0 on a grid point")
+            << Values{1, 0, -4, 0} << -4.0 << 4.0 << Values{-2, 0, 2};
+        QTest::newRow("cubic of the graph, root 0 between grid points")
+            << Values{1, 0, -4, 0} << -3.6 << 4.6 << Values{-2, 0, 2};
+        QTest::newRow("irrational roots")
+            << Values{1, 0, -2} << -2.0 << 2.0 << Values{-std::sqrt(2.0), std::sqrt(2.0)};
+        QTest::newRow("no real roots") << Values{1, 0, 1} << -5.0 << 5.0 << Values{};
+        QTest::newRow("roots at both ends") << Values{1, 0, -1} << -1.0 << 1.0 << Values{-1, 1};
+        QTest::newRow("root outside the interval") << Values{1, -10} << -5.0 << 5.0 << Values{};
+    }
+
+    void realRoots()
+    {
+        QFETCH(Values, coefficients);
+        QFETCH(double, lo);
+        QFETCH(double, hi);
+        QFETCH(Values, expected);
+
+        const Values roots = lesson_pictures::realRoots(coefficients, lo, hi);
+        QCOMPARE(roots.size(), expected.size());
+        for (size_t i = 0; i < roots.size(); ++i)
+            QVERIFY2(std::abs(roots[i] - expected[i]) < 1e-9,
+                     qPrintable(QString::number(roots[i])));
+    }
+
+    void numberText_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("expected");
+
+        const QString minus = u"\u2212"_s;
+        QTest::newRow("negative whole number") << -2.0 << 2 << minus + u"2"_s;
+        QTest::newRow("tiny negative is no minus zero") << -1e-12 << 2 << u"0"_s;
+        QTest::newRow("decimal comma, zeros dropped") << 1.50 << 2 << u"1,5"_s;
+        QTest::newRow("rounded root") << -1.41421356 << 2 << minus + u"1,41"_s;
+        QTest::newRow("no decimals") << 3.0 << 0 << u"3"_s;
+    }
+
+    void numberText()
+    {
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        QFETCH(QString, expected);
+        QCOMPARE(lesson_pictures::numberText(value, decimals), expected);
+        QCOMPARE(lesson_pictures::numberText(-17LL), u"\u221217"_s);
+    }
+
+    void textFitting()
+    {
+        if (!fontsInstalled())
+            QSKIP("DejaVu fonts are not installed");
+        const QString name = u"Диофант Александрийски"_s;
+        const int px = fitPixelSize({name}, Family::Serif, true, 120, 30, 6);
+        QVERIFY(px < 30);
+        QVERIFY(QFontMetricsF(makeFont(Family::Serif, px, true)).horizontalAdvance(name) <= 120);
+        QVERIFY(QFontMetricsF(makeFont(Family::Serif, px + 1, true)).horizontalAdvance(name) > 120);
+        QCOMPARE(fitPixelSize({name}, Family::Serif, true, 1, 30, 6), 6); // never below the minimum
+
+        QCOMPARE(splitInTwo(name), (QStringList{u"Диофант"_s, u"Александрийски"_s}));
+        QCOMPARE(splitInTwo(u"Нилс Хенрик Абел"_s), (QStringList{u"Нилс Хенрик"_s, u"Абел"_s}));
+        QCOMPARE(splitInTwo(u"Лопитал"_s), QStringList{u"Лопитал"_s});
+
+        const QFont font = makeFont(Family::Sans, 10);
+        const QString text = u"Корените на уравнението f(x) = 0 са абсцисите на общите "
+                             "точки на графиката с оста Ox."_s;
+        const QStringList lines = wrapWords(text, font, 110);
+        QVERIFY(lines.size() > 2);
+        QCOMPARE(lines.join(u' '), text);
+        for (const QString &line : lines)
+            QVERIFY2(QFontMetricsF(font).horizontalAdvance(line) <= 110, qPrintable(line));
+
+        Formula f;
+        f.var(u"x"_s).sup(u"n+1"_s).text(u" = 0"_s);
+        QVERIFY(f.width(20) > f.width(10));
+        QVERIFY(f.width(f.fit(60, 40, 6)) <= 60);
+    }
+
+    // The lesson window sizes its picture boxes from the sizes of the files the
+    // generator wrote into the lesson, so those must be the sizes drawn here.
+    void catalogueMatchesTheLessonsFiles()
+    {
+        const auto &pictures = lessonPictures();
+        QCOMPARE(pictures.size(), size_t(19));
+        for (size_t k = 0; k < pictures.size(); ++k) {
+            const QString file =
+                QFINDTESTDATA("../../src/lesson_data/pictures/" + pictures[k].fileName);
+            QCOMPARE(QImageReader(file).size(), pictures[k].size);
+        }
+    }
+
+    // Something is drawn besides paper and border, and nothing runs into the
+    // border: the two pixel rings just inside the bronze line are plain paper.
+    void picturesAreDrawnInsideTheirBorder()
+    {
+        if (!fontsInstalled())
+            QSKIP("DejaVu fonts are not installed");
+        for (const LessonPicture &picture : lessonPictures()) {
+            const QImage image = renderPicture(picture);
+            QCOMPARE(image.size(), picture.size);
+            const int w = image.width();
+            const int h = image.height();
+            QSet<QRgb> colours;
+            for (int y = 0; y < h; ++y) {
+                for (int x = 0; x < w; ++x) {
+                    colours.insert(image.pixel(x, y));
+                    const int ring = std::min({x, y, w - 1 - x, h - 1 - y});
+                    if (ring >= 1 && ring <= 2 && image.pixel(x, y) != palette::paper.rgb())
+                        QFAIL(qPrintable(u"%1 at %2,%3"_s.arg(picture.fileName).arg(x).arg(y)));
+                }
+            }
+            QVERIFY2(colours.size() >= 20, qPrintable(picture.fileName));
+        }
+    }
+
+    // Two runs write the same bytes, so that redrawing changes no file.
+    void writesReproducibleJpegFiles()
+    {
+        if (!fontsInstalled())
+            QSKIP("DejaVu fonts are not installed");
+        QTemporaryDir first;
+        QTemporaryDir second;
+        QString failure; // a folder that is not there cannot be written to
+        QVERIFY(!writePicture(lessonPictures().front(), first.filePath(u"no/such"_s), &failure));
+        QVERIFY(!failure.isEmpty());
+        for (const LessonPicture &picture : lessonPictures()) {
+            QString error;
+            QVERIFY2(writePicture(picture, first.path(), &error), qPrintable(error));
+            QVERIFY2(writePicture(picture, second.path(), &error), qPrintable(error));
+            QImageReader reader(first.filePath(picture.fileName));
+            QCOMPARE(reader.format(), QByteArray("jpeg"));
+            QCOMPARE(reader.size(), picture.size);
+            QFile a(first.filePath(picture.fileName));
+            QFile b(second.filePath(picture.fileName));
+            QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+            QVERIFY2(a.readAll() == b.readAll(), qPrintable(picture.fileName));
+        }
+    }
 };
-
-void TestLessonPictures::pascalTriangle()
-{
-    const auto rows = pascalRows(20);
-    QCOMPARE(rows.size(), size_t(21));
-    QCOMPARE(rows[6], (Coefficients{1, 6, 15, 20, 15, 6, 1}));
-    for (size_t n = 0; n < rows.size(); ++n) {
-        QCOMPARE(rows[n].size(), n + 1);
-        long long sum = 0;
-        for (size_t k = 0; k <= n; ++k) {
-            QCOMPARE(rows[n][k], rows[n][n - k]);
-            sum += rows[n][k];
-        }
-        QCOMPARE(sum, 1LL << n);
-    }
-}
-
-void TestLessonPictures::hornerDivide_data()
-{
-    QTest::addColumn<Coefficients>("coefficients");
-    QTest::addColumn<long long>("c");
-    QTest::addColumn<Coefficients>("results");
-
-    QTest::newRow("lesson cubic by x - 1")
-        << Coefficients{1, -6, 11, -6} << 1LL << Coefficients{1, -5, 6, 0};
-    QTest::newRow("same cubic by x - 4 leaves 6")
-        << Coefficients{1, -6, 11, -6} << 4LL << Coefficients{1, -2, 3, 6};
-    QTest::newRow("negative root x + 2")
-        << Coefficients{1, 0, -4, 0} << -2LL << Coefficients{1, -2, 0, 0};
-    QTest::newRow("leading coefficient not 1")
-        << Coefficients{2, 3, -5} << 1LL << Coefficients{2, 5, 0};
-    QTest::newRow("constant polynomial") << Coefficients{7} << 3LL << Coefficients{7};
-}
-
-void TestLessonPictures::hornerDivide()
-{
-    QFETCH(Coefficients, coefficients);
-    QFETCH(long long, c);
-    QFETCH(Coefficients, results);
-
-    const HornerScheme scheme = lesson_pictures::hornerDivide(coefficients, c);
-    QCOMPARE(scheme.results, results);
-    QCOMPARE(scheme.products.size(), coefficients.size());
-    for (size_t i = 1; i < coefficients.size(); ++i)
-        QCOMPARE(scheme.products[i], scheme.results[i - 1] * c);
-
-    // The remainder is the value at c, and quotient·(x - c) + remainder gives
-    // back the polynomial at any x.
-    const Values p(coefficients.begin(), coefficients.end());
-    const Coefficients q = scheme.quotient();
-    const Values quotient(q.begin(), q.end());
-    QCOMPARE(static_cast<double>(scheme.remainder()), evaluate(p, static_cast<double>(c)));
-    for (double x : {-3.0, -0.5, 0.0, 2.0, 5.0})
-        QCOMPARE(evaluate(quotient, x) * (x - static_cast<double>(c)) +
-                     static_cast<double>(scheme.remainder()),
-                 evaluate(p, x));
-}
-
-void TestLessonPictures::realRoots_data()
-{
-    QTest::addColumn<Values>("coefficients");
-    QTest::addColumn<double>("lo");
-    QTest::addColumn<double>("hi");
-    QTest::addColumn<Values>("expected");
-
-    QTest::newRow("parabola of the graph") << Values{1, -2, -3} << -3.6 << 4.6 << Values{-1, 3};
-    QTest::newRow("cubic of the graph, root 0 on a grid point")
-        << Values{1, 0, -4, 0} << -4.0 << 4.0 << Values{-2, 0, 2};
-    QTest::newRow("cubic of the graph, root 0 between grid points")
-        << Values{1, 0, -4, 0} << -3.6 << 4.6 << Values{-2, 0, 2};
-    QTest::newRow("irrational roots")
-        << Values{1, 0, -2} << -2.0 << 2.0 << Values{-std::sqrt(2.0), std::sqrt(2.0)};
-    QTest::newRow("no real roots") << Values{1, 0, 1} << -5.0 << 5.0 << Values{};
-    QTest::newRow("roots at both ends") << Values{1, 0, -1} << -1.0 << 1.0 << Values{-1, 1};
-    QTest::newRow("root outside the interval") << Values{1, -10} << -5.0 << 5.0 << Values{};
-}
-
-void TestLessonPictures::realRoots()
-{
-    QFETCH(Values, coefficients);
-    QFETCH(double, lo);
-    QFETCH(double, hi);
-    QFETCH(Values, expected);
-
-    const Values roots = lesson_pictures::realRoots(coefficients, lo, hi);
-    QCOMPARE(roots.size(), expected.size());
-    for (size_t i = 0; i < roots.size(); ++i)
-        QVERIFY2(std::abs(roots[i] - expected[i]) < 1e-9, qPrintable(QString::number(roots[i])));
-}
-
-void TestLessonPictures::progressions()
-{
-    QCOMPARE(arithmeticTerms(2, 3, 6), (Coefficients{2, 5, 8, 11, 14, 17}));
-    QCOMPARE(geometricTerms(1, 2, 6), (Coefficients{1, 2, 4, 8, 16, 32}));
-    QCOMPARE(fibonacciTerms(7), (Coefficients{1, 1, 2, 3, 5, 8, 13}));
-    QVERIFY(arithmeticTerms(1, 1, 0).empty());
-}
-
-void TestLessonPictures::numberText_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<QString>("expected");
-
-    const QString minus = QStringLiteral("\u2212");
-    QTest::newRow("negative whole number") << -2.0 << 2 << minus + QStringLiteral("2");
-    QTest::newRow("tiny negative is no minus zero") << -1e-12 << 2 << QStringLiteral("0");
-    QTest::newRow("decimal comma, zeros dropped") << 1.50 << 2 << QStringLiteral("1,5");
-    QTest::newRow("rounded root") << -1.41421356 << 2 << minus + QStringLiteral("1,41");
-    QTest::newRow("no decimals") << 3.0 << 0 << QStringLiteral("3");
-}
-
-void TestLessonPictures::numberText()
-{
-    QFETCH(double, value);
-    QFETCH(int, decimals);
-    QFETCH(QString, expected);
-    QCOMPARE(lesson_pictures::numberText(value, decimals), expected);
-    QCOMPARE(lesson_pictures::numberText(-17LL), QStringLiteral("\u221217"));
-}
-
-void TestLessonPictures::textFitting()
-{
-    if (!fontsInstalled())
-        QSKIP("DejaVu fonts are not installed");
-    const QString name = QStringLiteral("Диофант Александрийски");
-    const int px = fitPixelSize({name}, Family::Serif, true, 120, 30, 6);
-    QVERIFY(px < 30);
-    QVERIFY(QFontMetricsF(makeFont(Family::Serif, px, true)).horizontalAdvance(name) <= 120);
-    QVERIFY(QFontMetricsF(makeFont(Family::Serif, px + 1, true)).horizontalAdvance(name) > 120);
-    QCOMPARE(fitPixelSize({name}, Family::Serif, true, 1, 30, 6), 6); // never below the minimum
-
-    QCOMPARE(splitInTwo(name),
-             (QStringList{QStringLiteral("Диофант"), QStringLiteral("Александрийски")}));
-    QCOMPARE(splitInTwo(QStringLiteral("Нилс Хенрик Абел")),
-             (QStringList{QStringLiteral("Нилс Хенрик"), QStringLiteral("Абел")}));
-    QCOMPARE(splitInTwo(QStringLiteral("Лопитал")), QStringList{QStringLiteral("Лопитал")});
-
-    const QFont font = makeFont(Family::Sans, 10);
-    const QString text = QStringLiteral("Корените на уравнението f(x) = 0 са абсцисите на общите "
-                                        "точки на графиката с оста Ox.");
-    const QStringList lines = wrapWords(text, font, 110);
-    QVERIFY(lines.size() > 2);
-    QCOMPARE(lines.join(QLatin1Char(' ')), text);
-    for (const QString &line : lines)
-        QVERIFY2(QFontMetricsF(font).horizontalAdvance(line) <= 110, qPrintable(line));
-
-    Formula f;
-    f.var(QStringLiteral("x")).sup(QStringLiteral("n+1")).text(QStringLiteral(" = 0"));
-    QVERIFY(f.width(20) > f.width(10));
-    QVERIFY(f.width(f.fit(60, 40, 6)) <= 60);
-}
-
-// The lesson window sizes its picture boxes from these exact sizes.
-void TestLessonPictures::catalogue()
-{
-    const QList<QSize> expected{{411, 179}, {182, 222}, {311, 261}, {169, 200}, {296, 334},
-                                {521, 336}, {200, 230}, {280, 340}, {92, 112},  {160, 229},
-                                {452, 266}, {400, 266}, {419, 229}, {282, 328}, {205, 253},
-                                {228, 256}, {422, 118}, {180, 222}};
-    const auto &pictures = lessonPictures();
-    QCOMPARE(pictures.size(), size_t(19));
-    for (int k = 1; k <= 18; ++k) {
-        const LessonPicture &picture = pictures[static_cast<size_t>(k - 1)];
-        QCOMPARE(picture.fileName, QStringLiteral("G%1.jpg").arg(k, 2, 10, QLatin1Char('0')));
-        QCOMPARE(picture.size, expected.at(k - 1));
-        QVERIFY(picture.draw);
-    }
-    QCOMPARE(pictures.back().fileName, QStringLiteral("W2.jpg"));
-    QCOMPARE(pictures.back().size, QSize(181, 194));
-}
-
-// Nothing may run into the border: the two pixel rings just inside the
-// bronze line are plain paper in every picture.
-void TestLessonPictures::picturesKeepTheirEdgesClear()
-{
-    if (!fontsInstalled())
-        QSKIP("DejaVu fonts are not installed");
-    for (const LessonPicture &picture : lessonPictures()) {
-        const QImage image = renderPicture(picture);
-        QCOMPARE(image.size(), picture.size);
-        QCOMPARE(image.format(), QImage::Format_RGB32);
-        const int w = image.width();
-        const int h = image.height();
-        for (int ring = 1; ring <= 2; ++ring) {
-            for (int x = ring; x < w - ring; ++x) {
-                for (int y : {ring, h - 1 - ring}) {
-                    QVERIFY2(
-                        image.pixel(x, y) == palette::paper.rgb(),
-                        qPrintable(
-                            QStringLiteral("%1 at %2,%3").arg(picture.fileName).arg(x).arg(y)));
-                }
-            }
-            for (int y = ring; y < h - ring; ++y) {
-                for (int x : {ring, w - 1 - ring}) {
-                    QVERIFY2(
-                        image.pixel(x, y) == palette::paper.rgb(),
-                        qPrintable(
-                            QStringLiteral("%1 at %2,%3").arg(picture.fileName).arg(x).arg(y)));
-                }
-            }
-        }
-    }
-}
-
-void TestLessonPictures::renderingIsReproducible()
-{
-    if (!fontsInstalled())
-        QSKIP("DejaVu fonts are not installed");
-    for (const LessonPicture &picture : lessonPictures()) {
-        const QImage first = renderPicture(picture);
-        QVERIFY2(first == renderPicture(picture), qPrintable(picture.fileName));
-        // Something is drawn besides paper and border.
-        QSet<QRgb> colours;
-        for (int y = 0; y < first.height() && colours.size() < 20; y += 3)
-            for (int x = 0; x < first.width(); x += 3)
-                colours.insert(first.pixel(x, y));
-        QVERIFY2(colours.size() >= 20, qPrintable(picture.fileName));
-    }
-}
-
-void TestLessonPictures::writesJpegFiles()
-{
-    if (!fontsInstalled())
-        QSKIP("DejaVu fonts are not installed");
-    QTemporaryDir first;
-    QTemporaryDir second;
-    QVERIFY(first.isValid() && second.isValid());
-    for (const LessonPicture &picture : lessonPictures()) {
-        QString error;
-        QVERIFY2(writePicture(picture, first.path(), &error), qPrintable(error));
-        QVERIFY2(writePicture(picture, second.path(), &error), qPrintable(error));
-
-        QImageReader reader(first.filePath(picture.fileName));
-        QCOMPARE(reader.format(), QByteArray("jpeg"));
-        QCOMPARE(reader.size(), picture.size);
-
-        QFile a(first.filePath(picture.fileName));
-        QFile b(second.filePath(picture.fileName));
-        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-        QVERIFY2(a.readAll() == b.readAll(), qPrintable(picture.fileName));
-    }
-}
-
-void TestLessonPictures::writeFailureIsReported()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QString error;
-    QVERIFY(!writePicture(lessonPictures().front(), dir.filePath(QStringLiteral("missing/deeper")),
-                          &error));
-    QVERIFY(!error.isEmpty());
-}
 
 QTEST_MAIN(TestLessonPictures)
 #include "tst_lesson_pictures.moc"

@@ -1,8 +1,9 @@
 #include "config_source.h"
 #include "core/configuration/configuration_file.h"
 #include "core/configuration/mode_flags.h"
-#include "core/content/lesson_loader.h"
 #include "core/tasks/text_scrambling.h"
+#include "support/files.h"
+#include "support/lesson_content.h"
 #include "tool_commands.h"
 
 #include <QFile>
@@ -14,6 +15,8 @@
 
 using namespace lesson;
 using namespace tezomat_config;
+using namespace lesson::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -43,26 +46,23 @@ std::array<int, 3> taskOf(int t)
 }
 const QList<int> kFlagsOn{1, 3, 16, 17, 25, 40};
 const QList<int> kFactors{5, 0, 8, 13, 1, 32767};
+const QStringList kLabels{"режими", "нива", "Ёж №3", "TAVN7", "точки", "абвгдежзийклмно"};
 
 // A source that sets every field the file has.
 QString fullSource()
 {
-    QString s = QStringLiteral("# за изпитване\n[урок]\nидентификатор = TAVN7\nверсия = 1.5\n"
-                               "дата = 20240229 ; високосна година\n\n[Режими]\n");
+    QString s = u"# за изпитване\n[урок]\nидентификатор = TAVN7\nверсия = 1.5\n"
+                "дата = 20240229 ; високосна година\n\n[Режими]\n"_s;
     for (int k = 1; k <= 40; ++k)
-        s += QStringLiteral("%1 = %2   ; режим\n").arg(k).arg(kFlagsOn.contains(k) ? 1 : 0);
-    s += QStringLiteral("[задачи]\nзадачи_запазени = 20\nЗадачи предложени = 17\n");
+        s += u"%1 = %2   ; режим\n"_s.arg(k).arg(kFlagsOn.contains(k) ? 1 : 0);
+    s += u"[задачи]\nзадачи_запазени = 20\nЗадачи предложени = 17\n"_s;
     for (int t = 1; t <= 17; ++t)
-        s += QStringLiteral("%1 = %2, %3,%4\n")
-                 .arg(t)
-                 .arg(taskOf(t)[0])
-                 .arg(taskOf(t)[1])
-                 .arg(taskOf(t)[2]);
-    s += QStringLiteral("40 = 3, 1, 2\n[точки]\n");
+        s += u"%1 = %2, %3,%4\n"_s.arg(t).arg(taskOf(t)[0]).arg(taskOf(t)[1]).arg(taskOf(t)[2]);
+    s += u"40 = 3, 1, 2\n[точки]\n"_s;
     for (int k = 1; k <= kFactors.size(); ++k)
-        s += QStringLiteral("%1 = %2\n").arg(k).arg(kFactors.at(k - 1));
-    s += QStringLiteral("40 = 7\n[надписи]\n1 = режими\n2 = нива\n3 = Ёж №3\n5 = точки\n"
-                        "6 = абвгдежзийклмно\n");
+        s += u"%1 = %2\n"_s.arg(k).arg(kFactors.at(k - 1));
+    s += u"40 = 7\n[надписи]\n1 = режими\n2 = нива\n3 = Ёж №3\n5 = точки\n"
+         "6 = абвгдежзийклмно\n"_s;
     return s;
 }
 
@@ -76,22 +76,17 @@ ConfigFile fullSourceFile()
     f.records[1].Count = 17;
     f.records[2].Count = 150;
     f.records[3].Count = 20240229;
-    for (int t = 1; t <= 17; ++t) {
+    for (int t = 1; t <= 17; ++t)
         for (int r = 1; r <= 3; ++r)
             f.records[r].Values[t - 1] = qint16(taskOf(t)[r - 1]);
-    }
     f.records[1].Values[39] = 3;
     f.records[2].Values[39] = 1;
     f.records[3].Values[39] = 2;
     for (int k = 1; k <= kFactors.size(); ++k)
         f.records[4].Values[k - 1] = qint16(kFactors.at(k - 1));
     f.records[4].Values[39] = 7;
-    f.records[0].setLabel(QStringLiteral("режими"));
-    f.records[1].setLabel(QStringLiteral("нива"));
-    f.records[2].setLabel(QStringLiteral("Ёж №3"));
-    f.records[3].setLabel(QStringLiteral("TAVN7"));
-    f.records[4].setLabel(QStringLiteral("точки"));
-    f.records[5].setLabel(QStringLiteral("абвгдежзийклмно"));
+    for (int r = 0; r < 6; ++r)
+        f.records[r].setLabel(kLabels[r]);
     return f;
 }
 
@@ -104,24 +99,12 @@ QString replaced(const QString &source, const QString &from, const QString &to)
 
 int lineOf(const QString &source, const QString &text)
 {
-    const QStringList lines = source.split(QLatin1Char('\n'));
+    const QStringList lines = source.split(u'\n');
     for (int i = 0; i < lines.size(); ++i) {
         if (lines.at(i).startsWith(text))
             return i + 1;
     }
     return 0;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeText(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -132,56 +115,45 @@ private Q_SLOTS:
     void writeThenShowKeepsEveryField()
     {
         QTemporaryDir dir;
-        const QString source = dir.filePath(QStringLiteral("урок.ini"));
-        const QString target = dir.filePath(QStringLiteral("TAVN7.UFG"));
-        QVERIFY(writeText(source, fullSource().toUtf8()));
+        const QString source = dir.filePath(u"урок.ini"_s);
+        const QString target = dir.filePath(u"TAVN7.UFG"_s);
+        QVERIFY(writeFile(source, fullSource().toUtf8()));
 
-        const ToolRun write = runWith({QStringLiteral("write"), source, target});
+        const ToolRun write = runWith({u"write"_s, source, target});
         QCOMPARE(write.status, 0);
         QVERIFY(write.err.isEmpty());
         const QByteArray bytes = fileBytes(target);
         QCOMPARE(bytes.size(), 600);
         QVERIFY(parseConfigurationRecords(bytes) == fullSourceFile());
 
-        const ToolRun show = runWith({QStringLiteral("show"), target});
+        const ToolRun show = runWith({u"show"_s, target});
         QCOMPARE(show.status, 0);
         QVERIFY2(show.err.isEmpty(), qPrintable(show.err));
-        auto shows = [&](const QString &pattern) {
-            const QRegularExpression re(pattern, QRegularExpression::MultilineOption);
-            return re.match(show.out).hasMatch();
-        };
-        QVERIFY(shows(QStringLiteral("^Урок.*„TAVN7“$")));
-        QVERIFY(shows(QStringLiteral("^Версия.*: 1\\.5 \\(записано 150")));
-        QVERIFY(shows(QStringLiteral("^Дата.*: 20240229$")));
-        QVERIFY(shows(QStringLiteral("^Запазени задачи.*: 20$")));
-        QVERIFY(shows(QStringLiteral("^Предложени задачи.*: 17$")));
-        for (int k = 1; k <= 40; ++k) {
-            const bool on = kFlagsOn.contains(k);
-            QVERIFY2(shows(QStringLiteral("^\\s*%1 =\\s+%2\\s+%3")
-                               .arg(k)
-                               .arg(on ? 1 : 0)
-                               .arg(on ? QStringLiteral("вкл") : QStringLiteral("изкл"))),
-                     qPrintable(QString::number(k)));
-        }
-        QVERIFY(shows(QStringLiteral("^\\s*1 =.*списъкът със задачите")));
-        for (int t = 1; t <= 17; ++t) {
-            QVERIFY2(shows(QStringLiteral("^\\s+%1\\s+%2\\s+%3\\s+%4\\s")
-                               .arg(t)
-                               .arg(taskOf(t)[0])
-                               .arg(taskOf(t)[1])
-                               .arg(taskOf(t)[2])),
-                     qPrintable(QString::number(t)));
-        }
-        QVERIFY(shows(QStringLiteral("^\\s+40\\s+3\\s+1\\s+2\\s.*след 1000 с, край след 2000 с")));
+        QStringList shown{"^Урок.*„TAVN7“$",
+                          "^Версия.*: 1\\.5 \\(записано 150",
+                          "^Дата.*: 20240229$",
+                          "^Запазени задачи.*: 20$",
+                          "^Предложени задачи.*: 17$",
+                          "^\\s*1 =.*списъкът със задачите",
+                          "^\\s+40\\s+3\\s+1\\s+2\\s.*след 1000 с, край след 2000 с",
+                          "точка 40: 7$"};
+        for (int k = 1; k <= 40; ++k)
+            shown.append(kFlagsOn.contains(k) ? u"^\\s*%1 =\\s+1\\s+вкл"_s.arg(k)
+                                              : u"^\\s*%1 =\\s+0\\s+изкл"_s.arg(k));
+        for (int t = 1; t <= 17; ++t)
+            shown.append(u"^\\s+%1\\s+%2\\s+%3\\s+%4\\s"_s.arg(t)
+                             .arg(taskOf(t)[0])
+                             .arg(taskOf(t)[1])
+                             .arg(taskOf(t)[2]));
         for (int k = 1; k <= kFactors.size(); ++k)
-            QVERIFY(shows(QStringLiteral("точка %1: %2$").arg(k).arg(kFactors.at(k - 1))));
-        QVERIFY(shows(QStringLiteral("точка 40: 7$")));
-        QVERIFY(shows(QStringLiteral("запис 1: „режими“")));
-        QVERIFY(shows(QStringLiteral("запис 2: „нива“")));
-        QVERIFY(shows(QStringLiteral("запис 3: „Ёж №3“")));
-        QVERIFY(shows(QStringLiteral("запис 4: „TAVN7“")));
-        QVERIFY(shows(QStringLiteral("запис 5: „точки“")));
-        QVERIFY(shows(QStringLiteral("запис 6: „абвгдежзийклмно“")));
+            shown.append(u"точка %1: %2$"_s.arg(k).arg(kFactors.at(k - 1)));
+        for (int r = 1; r <= 6; ++r)
+            shown.append(u"запис %1: „%2“"_s.arg(r).arg(kLabels[r - 1]));
+        for (const QString &pattern : shown)
+            QVERIFY2(QRegularExpression(pattern, QRegularExpression::MultilineOption)
+                         .match(show.out)
+                         .hasMatch(),
+                     qPrintable(pattern));
     }
 
     void lessonReadsTheSampleAsItSays()
@@ -189,13 +161,10 @@ private Q_SLOTS:
         const QString samplePath = QFINDTESTDATA("../../config/TAVN7.ini");
         QVERIFY(!samplePath.isEmpty());
         QTemporaryDir dir;
-        const QString target = dir.filePath(QStringLiteral("TAVN7.UFG"));
-        QCOMPARE(runWith({QStringLiteral("write"), samplePath, target}).status, 0);
+        const QString target = dir.filePath(u"TAVN7.UFG"_s);
+        QCOMPARE(runWith({u"write"_s, samplePath, target}).status, 0);
 
-        LoadResult loaded = loadLessonStore();
-        QVERIFY2(loaded.store.has_value(), qPrintable(loaded.error));
-        ContentStore store = *loaded.store;
-        const ItemList lessonLevels = store.Wremena[4];
+        ContentStore store = lessonContent();
         const ConfigReadResult read = readConfiguration(fileBytes(target), store.lessonId());
         QCOMPARE(read.messageCode, 0);
         ItemList flags = designModeFlagTable();
@@ -203,25 +172,20 @@ private Q_SLOTS:
         const ConfigApplied applied = applyConfiguration(*read.file, store, flags, flagCopy);
 
         const QList<int> unused{2, 6, 27, 28, 29, 30, 32, 33, 34, 35, 36, 37, 38, 39, 40};
-        for (int k = 1; k <= 40; ++k) {
-            const int expected = unused.contains(k) || k == 31 ? 0 : 1;
-            QCOMPARE(modeFlagValue(flags, k), expected);
-            QCOMPARE(modeFlagValue(flagCopy, k), expected);
-        }
+        for (int k = 1; k <= 40; ++k)
+            QCOMPARE(modeFlagValue(flags, k), unused.contains(k) || k == 31 ? 0 : 1);
         QCOMPARE(store.Uslowie_L[0].count(), 16);
         QCOMPARE(applied.taskList.size(), 15);
         QCOMPARE(applied.taskList.first(), store.Uslowie_L[0].read(1));
-        QCOMPARE(applied.allTasksCaption.value_or(QString()), QStringLiteral("+ 0 задачи"));
+        QCOMPARE(applied.allTasksCaption.value_or(QString()), u"+ 0 задачи"_s);
         // The sample's levels are the lesson's own.
         for (int t = 1; t <= 15; ++t) {
-            QCOMPARE(store.Wremena[4].read(t), lessonLevels.read(t));
-            const int unit = store.Wremena[4].read(t) == QStringLiteral("2") ? 10 : 1;
+            QCOMPARE(store.Wremena[4].read(t), lessonContent().Wremena[4].read(t));
+            const int unit = store.Wremena[4].read(t) == u"2"_s ? 10 : 1;
             QVERIFY(unit * store.Wremena[1].read(t).toInt() >= 300);
             QVERIFY(store.Wremena[0].read(t).toInt() < store.Wremena[1].read(t).toInt());
         }
-        QCOMPARE(store.List_Ur[3].read(1), QStringLiteral("TAVN7"));
-        QCOMPARE(store.List_Ur[3].read(3), QStringLiteral(" 96"));
-        QCOMPARE(store.List_Ur[3].read(10), QStringLiteral(" 20091028"));
+        QCOMPARE(store.List_Ur[3].items().join(u'|'), u"|TAVN7|| 96||||||| 20091028||||"_s);
         for (int k = 1; k <= 6; ++k) {
             const double seconds = store.Wremena[2].read(k).toDouble();
             QCOMPARE(seconds, 2 + store.Podtochki[k].size() * 5 / 100.0);
@@ -243,7 +207,7 @@ private Q_SLOTS:
         QFETCH(QString, line);
         QFETCH(int, hundredths);
         const SourceResult parsed =
-            parseConfigSource(replaced(fullSource(), QStringLiteral("версия = 1.5"), line));
+            parseConfigSource(replaced(fullSource(), u"версия = 1.5"_s, line));
         QVERIFY2(parsed.file.has_value(), qPrintable(parsed.errorText()));
         QCOMPARE(parsed.file->records[2].Count, hundredths);
     }
@@ -258,8 +222,7 @@ private Q_SLOTS:
         auto row = [&](const char *name, const QString &from, const QString &to,
                        const QString &words) {
             const QString source = replaced(base, from, to);
-            QTest::newRow(name) << source
-                                << lineOf(source, to.trimmed().section(QLatin1Char('\n'), -1))
+            QTest::newRow(name) << source << lineOf(source, to.trimmed().section(u'\n', -1))
                                 << words;
         };
         row("unknown section", "[точки]", "[точка]", "непознат раздел");
@@ -301,104 +264,103 @@ private Q_SLOTS:
         QVERIFY2(parsed.error.contains(words), qPrintable(parsed.error));
         QCOMPARE(parsed.errorLine, line);
         if (line > 0)
-            QVERIFY(parsed.errorText().startsWith(QStringLiteral("ред %1: ").arg(line)));
+            QVERIFY(parsed.errorText().startsWith(u"ред %1: "_s.arg(line)));
+    }
+
+    // What the tool answers on the command line: the status, and a text its
+    // standard output or error must hold ({dir} is a folder holding a good
+    // source "урок.ini" and nothing else).
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("no arguments") << QStringList{} << 0 << "Употреба";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Употреба";
+        QTest::newRow("unknown command")
+            << QStringList{"запиши"} << 1 << "Непозната команда „запиши“";
+        QTest::newRow("write without a target")
+            << QStringList{"write", "a.ini"} << 1 << "грешен брой аргументи";
+        QTest::newRow("missing source") << QStringList{"write", "{dir}/няма.ini", "{dir}/T.UFG"}
+                                        << 1 << "не може да бъде отворен";
+        QTest::newRow("target in a missing folder")
+            << QStringList{"write", "{dir}/урок.ini", "{dir}/няма/T.UFG"} << 1
+            << "не може да бъде записан";
+        QTest::newRow("show a missing file")
+            << QStringList{"show", "{dir}/няма.UFG"} << 1 << "не може да бъде отворен";
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath(u"урок.ini"_s), fullSource().toUtf8()));
+        arguments.replaceInStrings(u"{dir}"_s, dir.path());
+        const ToolRun run = runWith(arguments);
+        QCOMPARE(run.status, status);
+        QVERIFY2((status ? run.err : run.out).contains(says), qPrintable(run.err));
     }
 
     void badSourceWritesNothing()
     {
         QTemporaryDir dir;
-        const QString source = dir.filePath(QStringLiteral("урок.ini"));
-        const QString target = dir.filePath(QStringLiteral("TAVN7.UFG"));
-        QVERIFY(writeText(target, QByteArrayLiteral("старо")));
+        const QString source = dir.filePath(u"урок.ini"_s);
+        const QString target = dir.filePath(u"TAVN7.UFG"_s);
+        QVERIFY(writeFile(target, QByteArrayLiteral("старо")));
         QVERIFY(
-            writeText(source, replaced(fullSource(), "версия = 1.5", "версия = нова").toUtf8()));
-        ToolRun run = runWith({QStringLiteral("write"), source, target});
+            writeFile(source, replaced(fullSource(), "версия = 1.5", "версия = нова").toUtf8()));
+        ToolRun run = runWith({u"write"_s, source, target});
         QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.startsWith(source + QStringLiteral(", ред 4: версията")),
-                 qPrintable(run.err));
+        QVERIFY2(run.err.startsWith(source + u", ред 4: версията"_s), qPrintable(run.err));
         QCOMPARE(fileBytes(target), QByteArrayLiteral("старо"));
 
-        QVERIFY(writeText(source, QByteArray("[урок]\nидентификатор = \xC0\xC1\n")));
-        run = runWith({QStringLiteral("write"), source, target});
+        QVERIFY(writeFile(source, QByteArray("[урок]\nидентификатор = \xC0\xC1\n")));
+        run = runWith({u"write"_s, source, target});
         QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.contains(QStringLiteral("UTF-8")), qPrintable(run.err));
-
-        run = runWith({QStringLiteral("write"), dir.filePath(QStringLiteral("няма.ini")), target});
-        QCOMPARE(run.status, 1);
-        QVERIFY(run.err.contains(QStringLiteral("не може да бъде отворен")));
-    }
-
-    void unwritableTarget()
-    {
-        QTemporaryDir dir;
-        const QString source = dir.filePath(QStringLiteral("урок.ini"));
-        QVERIFY(writeText(source, fullSource().toUtf8()));
-        ToolRun run = runWith(
-            {QStringLiteral("write"), source, dir.filePath(QStringLiteral("няма/TAVN7.UFG"))});
-        QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.contains(QStringLiteral("не може да бъде записан")), qPrintable(run.err));
+        QVERIFY2(run.err.contains(u"UTF-8"_s), qPrintable(run.err));
+        QCOMPARE(fileBytes(target), QByteArrayLiteral("старо"));
     }
 
     void showRefusesDamagedFiles()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("TAVN7.UFG"));
+        const QString path = dir.filePath(u"TAVN7.UFG"_s);
         ConfigFile file = fullSourceFile();
-        QVERIFY(writeText(path, formatConfiguration(file).left(599)));
-        ToolRun run = runWith({QStringLiteral("show"), path});
+        QVERIFY(writeFile(path, formatConfiguration(file).left(599)));
+        ToolRun run = runWith({u"show"_s, path});
         QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.contains(QStringLiteral("599 байта")), qPrintable(run.err));
+        QVERIFY2(run.err.contains(u"599 байта"_s), qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
 
         file.records[1].labelLength = 40;
-        QVERIFY(writeText(path, formatConfiguration(file)));
-        run = runWith({QStringLiteral("show"), path});
+        QVERIFY(writeFile(path, formatConfiguration(file)));
+        run = runWith({u"show"_s, path});
         QCOMPARE(run.status, 1);
-        QVERIFY(run.out.contains(QStringLiteral("запис 2: (повреден: обявени са 40 знака)")));
-        QVERIFY2(run.err.contains(QStringLiteral("Запис 2")), qPrintable(run.err));
-
-        run = runWith({QStringLiteral("show"), dir.filePath(QStringLiteral("няма.UFG"))});
-        QCOMPARE(run.status, 1);
-        QVERIFY(!run.err.isEmpty());
+        QVERIFY(run.out.contains(u"запис 2: (повреден: обявени са 40 знака)"_s));
+        QVERIFY2(run.err.contains(u"Запис 2"_s), qPrintable(run.err));
     }
 
     void scrambleLinesForTheLesson()
     {
-        const QStringList lines{QStringLiteral("Разделете x^3 - 6x^2 + 11x - 6 на x - 1."),
-                                QString(), QStringLiteral("Ёё №5 — „кавички“")};
-        const ToolRun scrambled =
-            runWith({QStringLiteral("scramble")}, lines.join(QLatin1Char('\n')) + '\n');
+        const QStringList lines{u"Разделете x^3 - 6x^2 + 11x - 6 на x - 1."_s, QString(),
+                                u"Ёё №5 — „кавички“"_s};
+        const ToolRun scrambled = runWith({u"scramble"_s}, lines.join(u'\n') + '\n');
         QCOMPARE(scrambled.status, 0);
-        QStringList stored = scrambled.out.split(QLatin1Char('\n'));
+        QStringList stored = scrambled.out.split(u'\n');
         QCOMPARE(stored.takeLast(), QString());
         QCOMPARE(stored.size(), lines.size());
         for (int i = 0; i < lines.size(); ++i) {
             QVERIFY(stored.at(i) != lines.at(i));
             QCOMPARE(unscrambleText(stored.at(i)), lines.at(i));
         }
-        const ToolRun back = runWith({QStringLiteral("unscramble")}, scrambled.out);
-        QCOMPARE(back.out, lines.join(QLatin1Char('\n')) + '\n');
+        const ToolRun back = runWith({u"unscramble"_s}, scrambled.out);
+        QCOMPARE(back.out, lines.join(u'\n') + '\n');
 
-        const ToolRun foreign = runWith({QStringLiteral("scramble")}, QStringLiteral("а\nüб\n"));
+        const ToolRun foreign = runWith({u"scramble"_s}, u"а\nüб\n"_s);
         QCOMPARE(foreign.status, 1);
-        QVERIFY2(foreign.err.startsWith(QStringLiteral("ред 2: знакът „ü“")),
-                 qPrintable(foreign.err));
-        QCOMPARE(unscrambleText(foreign.out.split(QLatin1Char('\n')).at(1)), QStringLiteral("?б"));
-    }
-
-    void usage()
-    {
-        for (const QStringList &args : {QStringList{}, QStringList{QStringLiteral("--help")}}) {
-            const ToolRun run = runWith(args);
-            QCOMPARE(run.status, 0);
-            QVERIFY(run.out.contains(QStringLiteral("Употреба")));
-        }
-        ToolRun run = runWith({QStringLiteral("запиши")});
-        QCOMPARE(run.status, 1);
-        QVERIFY(run.err.startsWith(QStringLiteral("Непозната команда „запиши“")));
-        run = runWith({QStringLiteral("write"), QStringLiteral("a.ini")});
-        QCOMPARE(run.status, 1);
-        QVERIFY(run.err.contains(QStringLiteral("грешен брой аргументи")));
+        QVERIFY2(foreign.err.startsWith(u"ред 2: знакът „ü“"_s), qPrintable(foreign.err));
+        QCOMPARE(unscrambleText(foreign.out.split(u'\n').at(1)), u"?б"_s);
     }
 };
 

@@ -3,6 +3,7 @@
 #include <QTest>
 
 using namespace lesson;
+using namespace Qt::StringLiterals;
 
 class TestDriveType : public QObject {
     Q_OBJECT
@@ -14,19 +15,19 @@ private Q_SLOTS:
         QTest::addColumn<int>("driveType");
         QTest::newRow("ext4 on a fixed disk") << "ext4" << false << 2;
         QTest::newRow("btrfs") << "btrfs" << false << 2;
+        QTest::newRow("exfat on a memory card") << "exfat" << true << 1;
+        QTest::newRow("nfs") << "nfs" << false << 3;
+        QTest::newRow("Windows share") << "cifs" << false << 3;
+        QTest::newRow("squashfs image") << "squashfs" << false << 4;
+        QTest::newRow("ramfs") << "ramfs" << false << 5;
         QTest::newRow("overlay of a container") << "overlay" << false << 2;
         QTest::newRow("vfat on a USB stick") << "vfat" << true << 1;
-        QTest::newRow("exfat on a memory card") << "exfat" << true << 1;
         QTest::newRow("ntfs through fuseblk on a stick") << "fuseblk" << true << 1;
-        QTest::newRow("nfs") << "nfs" << false << 3;
         QTest::newRow("nfs4") << "nfs4" << false << 3;
-        QTest::newRow("Windows share") << "cifs" << false << 3;
         QTest::newRow("sshfs") << "fuse.sshfs" << false << 3;
         QTest::newRow("CD") << "iso9660" << false << 4;
         QTest::newRow("DVD") << "udf" << true << 4;
-        QTest::newRow("squashfs image") << "squashfs" << false << 4;
         QTest::newRow("tmpfs") << "tmpfs" << false << 5;
-        QTest::newRow("ramfs") << "ramfs" << false << 5;
         QTest::newRow("proc") << "proc" << false << 0;
         QTest::newRow("unknown FUSE") << "fuse.something" << false << 0;
         QTest::newRow("empty") << "" << false << 0;
@@ -47,29 +48,23 @@ private Q_SLOTS:
             "41 22 8:17 / /media/ученик/USB\\040STICK rw - vfat /dev/sdb1 rw\n"
             "45 22 0:40 / /srv/class rw master:3 - nfs4 server:/class rw\n"
             "broken line\n";
-        auto root = mountOfPath(mountinfo, QStringLiteral("/home/pupil"));
+        auto root = mountOfPath(mountinfo, u"/home/pupil"_s);
         QVERIFY(root);
-        QCOMPARE(root->fsType, QStringLiteral("ext4"));
-        QCOMPARE(root->device, QStringLiteral("8:1"));
-        QCOMPARE(mountOfPath(mountinfo, QStringLiteral("/tmp/lesson"))->fsType,
-                 QStringLiteral("tmpfs"));
+        QCOMPARE(root->fsType, u"ext4"_s);
+        QCOMPARE(root->device, u"8:1"_s);
+        QCOMPARE(mountOfPath(mountinfo, u"/tmp/lesson"_s)->fsType, u"tmpfs"_s);
         // "/tmpx" is not below "/tmp".
-        QCOMPARE(mountOfPath(mountinfo, QStringLiteral("/tmpx"))->fsType, QStringLiteral("ext4"));
-        auto stick = mountOfPath(mountinfo, QStringLiteral("/media/ученик/USB STICK/урок"));
+        QCOMPARE(mountOfPath(mountinfo, u"/tmpx"_s)->fsType, u"ext4"_s);
+        auto stick = mountOfPath(mountinfo, u"/media/ученик/USB STICK/урок"_s);
         QVERIFY(stick);
-        QCOMPARE(stick->fsType, QStringLiteral("vfat"));
-        QCOMPARE(stick->mountPoint, QStringLiteral("/media/ученик/USB STICK"));
-        QCOMPARE(mountOfPath(mountinfo, QStringLiteral("/srv/class"))->fsType,
-                 QStringLiteral("nfs4"));
-        QVERIFY(!mountOfPath(QByteArray(), QStringLiteral("/")));
-    }
-
-    void currentDirectoryHasADriveType()
-    {
-        // Whatever this machine is, the answer is one of the six values and a
+        QCOMPARE(stick->fsType, u"vfat"_s);
+        QCOMPARE(stick->mountPoint, u"/media/ученик/USB STICK"_s);
+        QCOMPARE(mountOfPath(mountinfo, u"/srv/class"_s)->fsType, u"nfs4"_s);
+        QVERIFY(!mountOfPath(QByteArray(), u"/"_s));
+        // Whatever this machine is, its answer is one of the six values; a
         // folder that does not exist cannot be determined.
-        QVERIFY(driveTypeOfDirectory(QStringLiteral(".")) <= 5);
-        QCOMPARE(int(driveTypeOfDirectory(QStringLiteral("/no/such/folder"))), 0);
+        QVERIFY(driveTypeOfDirectory(u"."_s) <= 5);
+        QCOMPARE(int(driveTypeOfDirectory(u"/no/such/folder"_s)), 0);
     }
 };
 

@@ -2,32 +2,28 @@
 #include "support/configuration.h"
 #include "support/lesson_setup.h"
 
-#include <QAction>
 #include <QFileInfo>
-#include <QTest>
 
 using namespace lesson;
 using namespace lesson::test;
+using namespace Qt::StringLiterals;
 
 // The configuration as the lesson window meets it at start-up: which message
 // the pupil sees and what the lesson then holds.
 class TestConfigurationStart : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // One row for each way the window reaches a message; the core's own test
+    // covers every fault of the format. The identity column is what the
+    // version record then shows as the lesson's identifier.
     void faults_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("message");
         QTest::addColumn<QString>("identity");
         const QByteArray good = formatConfiguration(lessonConfiguration());
-        QByteArray foreign = good;
-        {
-            ConfigFile f = lessonConfiguration();
-            f.records[3].setLabel(QStringLiteral("ALG12"));
-            foreign = formatConfiguration(f);
-        }
-        ConfigFile lower = lessonConfiguration();
-        lower.records[3].setLabel(QStringLiteral("tavn7"));
+        ConfigFile foreign = lessonConfiguration();
+        foreign.records[3].setLabel(u"ALG12"_s);
         QByteArray label16 = good;
         label16[84] = char(16);
         QByteArray label255 = good;
@@ -35,16 +31,11 @@ private Q_SLOTS:
         ConfigFile negative = lessonConfiguration();
         negative.records[0].Count = -1;
         QTest::newRow("empty file") << QByteArray() << 3 << "";
-        QTest::newRow("599 bytes") << good.left(599) << 3 << "";
         QTest::newRow("601 bytes") << good + 'x' << 3 << "";
-        QTest::newRow("another lesson") << foreign << 1 << "ALG12";
-        QTest::newRow("identity in other letter case")
-            << formatConfiguration(lower) << 1 << "tavn7";
-        QTest::newRow("label length 16") << label16 << 1 << "";
-        QTest::newRow("label length 255") << label255 << 1 << "";
-        QTest::newRow("negative keep count") << formatConfiguration(negative) << 1 << "";
-        QTest::newRow("all bytes 0x00") << QByteArray(600, '\0') << 1 << "";
-        QTest::newRow("all bytes 0xFF") << QByteArray(600, '\xFF') << 1 << "";
+        QTest::newRow("another lesson") << formatConfiguration(foreign) << 1 << "ALG12";
+        QTest::newRow("record 1 label length 16") << label16 << 1 << "TAVN7";
+        QTest::newRow("identity label length 255") << label255 << 1 << "";
+        QTest::newRow("negative keep count") << formatConfiguration(negative) << 1 << "TAVN7";
     }
     void faults()
     {
@@ -63,12 +54,10 @@ private Q_SLOTS:
         for (int i : {0, 1, 2, 4, 6})
             QCOMPARE(s.Wremena[std::size_t(i)].items().mid(1),
                      built.Wremena[std::size_t(i)].items().mid(1));
-        QCOMPARE(s.List_Ur[3].read(3), QStringLiteral("96"));
-        QCOMPARE(s.List_Ur[3].read(10), QStringLiteral("2009/10/28"));
-        if (!identity.isEmpty())
-            QCOMPARE(s.List_Ur[3].read(1), identity);
-        QVERIFY(
-            r.lesson->tezo()->windowTitle().endsWith(QStringLiteral("Версия  .96 от 2009/10/28")));
+        QCOMPARE(s.List_Ur[3].read(3), u"96"_s);
+        QCOMPARE(s.List_Ur[3].read(10), u"2009/10/28"_s);
+        QCOMPARE(s.List_Ur[3].read(1), identity);
+        QVERIFY(r.lesson->tezo()->windowTitle().endsWith(u"Версия  .96 от 2009/10/28"_s));
         for (int k = 1; k <= 40; ++k)
             QCOMPARE(r.lesson->tezo()->ModeFlag(k), 0);
         QCOMPARE(r.lesson->tezoN()->List_Un[1]->ListCount(), 0);
@@ -83,35 +72,24 @@ private Q_SLOTS:
         file.records[3].Count = 20091028;
         setFlag(file, 14, 1);
         setFlag(file, 16, 1);
-        file.records[1].Values[0] = 2;
-        file.records[2].Values[0] = 30;
-        file.records[3].Values[0] = 300;
         file.records[4].Values[0] = 10;
         LessonRun r;
         writeConfiguration(r, file);
         r.lesson->start();
         QVERIFY(r.platform.asked.isEmpty());
+        // The window shows what the lesson's store now holds.
         const ContentStore &s = r.lesson->store();
-        QCOMPARE(s.Uslowie_L[0].count(), 11);
-        QCOMPARE(s.Uslowie_L[0].read(0), QStringLiteral("7"));
         Tezo_n *tasks = r.lesson->tezoN();
         QCOMPARE(tasks->List_Un[1]->allItems(), s.Uslowie_L[0].items().mid(1, 7));
-        QCOMPARE(tasks->mnu_All_zadachi->text(), QStringLiteral("+ 3 задачи"));
+        QCOMPARE(tasks->mnu_All_zadachi->text(), u"+ 3 задачи"_s);
         QVERIFY(tasks->mnu_All_zadachi->isEnabled());
         tasks->mnu_All_zadachi_Click();
         QCOMPARE(tasks->List_Un[1]->ListCount(), 10);
-        QCOMPARE(s.Wremena[4].read(1), QStringLiteral("2"));
-        QCOMPARE(s.Wremena[0].read(1), QStringLiteral("30"));
-        QCOMPARE(s.Wremena[1].read(1), QStringLiteral("300"));
         Tezo *tezo = r.lesson->tezo();
-        QCOMPARE(tezo->windowTitle(), QStringLiteral("Тезомат - урочно съдържание. Полиноми и "
-                                                     "уравнения  Версия  1.5 от  20091028"));
-        QCOMPARE(s.List_Ur[3].read(1), QStringLiteral("TAVN7"));
+        QCOMPARE(tezo->windowTitle(), u"Тезомат - урочно съдържание. Полиноми и "
+                                      "уравнения  Версия  1.5 от  20091028"_s);
         // Viewing times: 2 seconds plus the text's length times the factor.
-        const qint64 length = s.Podtochki[1].size();
-        const double seconds = 2 + double(length * 10) / 100;
-        QCOMPARE(Val(s.Wremena[2].read(1)), seconds);
-        QCOMPARE(tezo->run.PointTime[1], toInt16(seconds));
+        QCOMPARE(tezo->run.PointTime[1], toInt16(2 + double(s.Podtochki[1].size() * 10) / 100));
         QCOMPARE(tezo->run.PointTime[2], qint16(2)); // factor 0
     }
 
@@ -121,11 +99,11 @@ private Q_SLOTS:
         setFlag(file, 10, 1);
         LessonRun r;
         writeConfiguration(r, file);
-        QFile::setPermissions(r.path(QStringLiteral("TAVN7.UFG")), QFileDevice::ReadOwner);
+        QFile::setPermissions(r.path(u"TAVN7.UFG"_s), QFileDevice::ReadOwner);
         r.lesson->start();
         QVERIFY(r.platform.asked.isEmpty());
         QCOMPARE(r.lesson->tezo()->ModeFlag(10), 1);
-        QVERIFY(QFileInfo(r.path(QStringLiteral("TAVN7.UFG"))).isWritable());
+        QVERIFY(QFileInfo(r.path(u"TAVN7.UFG"_s)).isWritable());
     }
 };
 

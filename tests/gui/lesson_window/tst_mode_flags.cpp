@@ -1,32 +1,46 @@
-#include "gui/small_windows/tezo_glos.h"
 #include "support/configuration.h"
 #include "support/lesson_setup.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QTest>
-
 using namespace lesson;
 using namespace lesson::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-QList<int> enabledInformation(Tezo *tezo)
+// What a pupil cannot use after start-up, by name in a fixed order, and the
+// information entries that are enabled.
+QString lockedControls(LessonRun &r)
 {
-    QList<int> out;
+    Tezo *tezo = r.lesson->tezo();
+    Tezo_n *tasks = r.lesson->tezoN();
+    tasks->mnu_Tip_Wid_Click();
+    const std::pair<const char *, bool> controls[] = {
+        {"plan", tezo->List_Ur[0]->isEnabled()},
+        {"terms", tasks->List_Un[0]->isEnabled()},
+        {"tasks", tasks->List_Un[1]->isEnabled()},
+        {"clock", !tasks->Chasownik_Label[0]->isHidden()},
+        {"colours", tezo->mnu_Cwqt->isEnabled()},
+        {"focus", tezo->mnu_Fokus->isEnabled()},
+        {"enlarge", tasks->mnu_Pylen_Ekran->isEnabled()},
+        {"tasksCommand", tezo->mnu_Wyprosi->isEnabled()},
+        {"allTasks", tasks->mnu_All_zadachi->isEnabled()},
+        {"save1shown", tasks->mnu_ZapReshen[1]->isVisible()},
+        {"save1", tasks->mnu_ZapReshen[1]->isEnabled()},
+        {"save2", tasks->mnu_ZapReshen[2]->isEnabled()},
+        {"save3", tasks->mnu_ZapReshen[3]->isEnabled()},
+        {"exit", tezo->Izhod->isEnabled()},
+        {"levels", r.lesson->tezoGlos()->Wremena[3]->isEnabled()},
+        {"types", r.lesson->tezoGlos()->Wremena[5]->isEnabled()},
+    };
+    QString out;
+    for (const auto &[name, usable] : controls)
+        if (!usable)
+            out += QLatin1String(name) + u' ';
+    out += u"information="_s;
     for (int k = 1; k <= 9; ++k)
         if (tezo->Sydyrv_pla[std::size_t(k)]->isEnabled())
-            out.append(k);
+            out += QString::number(k);
     return out;
-}
-
-ConfigFile allFlagsOn()
-{
-    ConfigFile file = lessonConfiguration();
-    for (int k = 1; k <= 40; ++k)
-        setFlag(file, k, 1);
-    setFlag(file, 31, 0);
-    return file;
 }
 
 } // namespace
@@ -34,112 +48,64 @@ ConfigFile allFlagsOn()
 class TestModeFlags : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void everythingOffWithoutConfiguration()
+    void flagsSwitchControls_data()
     {
-        LessonRun r;
-        r.lesson->start();
-        Tezo *tezo = r.lesson->tezo();
-        Tezo_n *tasks = r.lesson->tezoN();
-        QVERIFY(!tezo->List_Ur[0]->isEnabled());
-        QCOMPARE(tezo->Text_U[1]->Text(),
-                 QStringLiteral("Достъпът до учебния материал е забранен!"));
-        QVERIFY(!tasks->List_Un[0]->isEnabled());
-        QCOMPARE(tasks->Text_Un[1]->Text(), QStringLiteral("Достъпът до речника е забранен!"));
-        QCOMPARE(tasks->List_Un[0]->allItems(), r.lesson->store().glos_All[0].items());
-        QVERIFY(!tasks->List_Un[1]->isEnabled());
-        QVERIFY(tasks->Chasownik_Label[0]->isHidden());
-        QVERIFY(!tezo->mnu_Cwqt->isEnabled());
-        QVERIFY(!tezo->mnu_Fokus->isEnabled());
-        QVERIFY(!tasks->mnu_Pylen_Ekran->isEnabled());
-        QVERIFY(!tezo->mnu_Wyprosi->isEnabled());
-        QVERIFY(!tasks->mnu_ZapReshen[2]->isEnabled());
-        QVERIFY(tasks->mnu_ZapReshen[3]->isEnabled());
-        QVERIFY(!tasks->mnu_ZapReshen[1]->isVisible());
-        QCOMPARE(enabledInformation(tezo), QList<int>{2});
-        for (QFrame *shape : tezo->Shape_Lenta)
-            QVERIFY(shape->isHidden());
-        QVERIFY(!tasks->mnu_All_zadachi->isEnabled());
-        QVERIFY(tezo->Izhod->isEnabled());
-        tasks->mnu_Tip_Wid_Click();
-        QVERIFY(!r.lesson->tezoGlos()->Wremena[3]->isEnabled());
-        QVERIFY(!r.lesson->tezoGlos()->Wremena[5]->isEnabled());
+        QTest::addColumn<QList<int>>("flagsOff");   // empty: no configuration file at all
+        QTest::addColumn<QList<int>>("flagValues"); // pairs of flag and value
+        QTest::addColumn<int>("emptyInformation");  // an information text left empty
+        QTest::addColumn<QString>("locked");
+        QTest::newRow("no configuration") << QList<int>{} << QList<int>{} << 0
+                                          << "plan terms tasks clock colours focus enlarge "
+                                             "tasksCommand allTasks save1shown save1 save2 "
+                                             "levels types information=2";
+        QTest::newRow("every flag on")
+            << QList<int>{31} << QList<int>{} << 0 << "information=123456789";
+        QTest::newRow("flags 20, 22, 23 and 26 off")
+            << QList<int>{31, 20, 22, 23, 26} << QList<int>{} << 0 << "types information=1235";
+        QTest::newRow("an information entry without a text")
+            << QList<int>{31} << QList<int>{} << 2 << "information=13456789";
+        QTest::newRow("flags 14 and 16 off: no tasks command")
+            << QList<int>{31, 14, 16} << QList<int>{} << 0
+            << "tasksCommand allTasks information=123456789";
+        QTest::newRow("negative flag reads off, 2 and 3 read as their remainders")
+            << QList<int>{31} << QList<int>{10, -1, 7, 2, 24, 3} << 0
+            << "plan colours information=123456789";
     }
-
-    void everythingOnWithAConfiguration()
+    void flagsSwitchControls()
     {
-        LessonRun r;
-        writeConfiguration(r, allFlagsOn());
-        r.lesson->start();
-        QVERIFY(r.platform.asked.isEmpty());
-        Tezo *tezo = r.lesson->tezo();
-        Tezo_n *tasks = r.lesson->tezoN();
-        QVERIFY(tezo->List_Ur[0]->isEnabled());
-        QCOMPARE(tezo->Text_U[1]->Text(),
-                 QStringLiteral("Съдържание на избраната точка/подточка от урока\r\n"));
-        QVERIFY(tasks->List_Un[0]->isEnabled());
-        // The remembered term, position 0, is chosen as by a click.
-        QCOMPARE(tasks->List_Un[0]->ListIndex(), 0);
-        QCOMPARE(tasks->Text_Un[1]->Text(), r.lesson->store().Glos[0]);
-        QVERIFY(tasks->List_Un[1]->isEnabled());
-        QVERIFY(!tasks->Chasownik_Label[0]->isHidden());
-        QVERIFY(tezo->mnu_Cwqt->isEnabled() && tezo->mnu_Fokus->isEnabled());
-        QVERIFY(tezo->mnu_Wyprosi->isEnabled());
-        QVERIFY(tasks->mnu_Pylen_Ekran->isEnabled());
-        QVERIFY(tasks->mnu_ZapReshen[1]->isVisible());
-        QVERIFY(tasks->mnu_ZapReshen[1]->isEnabled());
-        QVERIFY(tasks->mnu_ZapReshen[2]->isEnabled());
-        QVERIFY(tasks->mnu_All_zadachi->isEnabled());
-        QCOMPARE(enabledInformation(tezo), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
-        tasks->mnu_Tip_Wid_Click();
-        QVERIFY(r.lesson->tezoGlos()->Wremena[3]->isEnabled());
-        QVERIFY(r.lesson->tezoGlos()->Wremena[5]->isEnabled());
-    }
-
-    void informationEntriesByFlags()
-    {
-        ConfigFile file = allFlagsOn();
-        setFlag(file, 20, 0);
-        setFlag(file, 22, 0);
-        setFlag(file, 23, 0);
-        LessonRun r;
-        writeConfiguration(r, file);
-        r.lesson->tezo();
-        QCOMPARE(enabledInformation(r.lesson->tezo()), (QList<int>{1, 2, 3, 5}));
-
+        QFETCH(QList<int>, flagsOff);
+        QFETCH(QList<int>, flagValues);
+        QFETCH(int, emptyInformation);
+        QFETCH(QString, locked);
         ContentStore store = lessonContent();
-        store.Dopyln_M[2].clear();
-        LessonRun r2(store);
-        writeConfiguration(r2, allFlagsOn());
-        QCOMPARE(enabledInformation(r2.lesson->tezo()), (QList<int>{1, 3, 4, 5, 6, 7, 8, 9}));
-    }
-
-    void negativeFlagReadsOff()
-    {
-        ConfigFile file = allFlagsOn();
-        setFlag(file, 10, -1);
-        setFlag(file, 7, 2);
-        setFlag(file, 24, 3);
-        LessonRun r;
-        writeConfiguration(r, file);
-        Tezo *tezo = r.lesson->tezo();
-        QCOMPARE(tezo->ModeFlagTable.read(10), QStringLiteral("-1"));
-        QCOMPARE(tezo->ModeFlag(10), 0);
-        QVERIFY(!tezo->List_Ur[0]->isEnabled());
-        QVERIFY(!tezo->mnu_Cwqt->isEnabled());
-        QVERIFY(tezo->mnu_Fokus->isEnabled());
-        QCOMPARE(r.lesson->tezoN()->List_Un4.read(10), QStringLiteral("-1"));
-        QCOMPARE(r.lesson->tezoN()->ModeFlag(10), 0);
-    }
-
-    void tasksCommandOnlyWithFlag16()
-    {
-        ConfigFile file = allFlagsOn();
-        setFlag(file, 16, 0);
-        setFlag(file, 14, 0);
-        LessonRun r;
-        writeConfiguration(r, file);
-        QVERIFY(!r.lesson->tezo()->mnu_Wyprosi->isEnabled());
-        QVERIFY(!r.lesson->tezoN()->mnu_All_zadachi->isEnabled());
+        if (emptyInformation)
+            store.Dopyln_M[std::size_t(emptyInformation)].clear();
+        LessonRun r(store);
+        if (!flagsOff.isEmpty()) {
+            ConfigFile file = lessonConfiguration();
+            for (int k = 1; k <= 40; ++k)
+                setFlag(file, k, flagsOff.contains(k) ? 0 : 1);
+            for (qsizetype i = 0; i + 1 < flagValues.size(); i += 2)
+                setFlag(file, flagValues[i], qint16(flagValues[i + 1]));
+            writeConfiguration(r, file);
+        }
+        r.lesson->start();
+        QCOMPARE(r.platform.asked.size(), flagsOff.isEmpty() ? 1 : 0);
+        Tezo_n *tasks = r.lesson->tezoN();
+        const bool plan = !locked.startsWith(u"plan "_s);
+        QCOMPARE(r.lesson->tezo()->Text_U[1]->Text(),
+                 plan ? u"Съдържание на избраната точка/подточка от урока\r\n"_s
+                      : u"Достъпът до учебния материал е забранен!"_s);
+        // The dictionary lists its terms even when closed; open, the
+        // remembered term (position 0) is chosen as by a click.
+        QCOMPARE(tasks->List_Un[0]->allItems(), store.glos_All[0].items());
+        QCOMPARE(tasks->List_Un[0]->ListIndex(), flagsOff.isEmpty() ? -1 : 0);
+        QCOMPARE(tasks->Text_Un[1]->Text(),
+                 flagsOff.isEmpty() ? u"Достъпът до речника е забранен!"_s : store.Glos[0]);
+        QCOMPARE(lockedControls(r), locked);
+        if (flagsOff.isEmpty()) // the progress tape needs flag 13
+            QVERIFY(r.lesson->tezo()->Shape_Lenta[0]->isHidden() &&
+                    r.lesson->tezo()->Shape_Lenta[1]->isHidden());
     }
 };
 

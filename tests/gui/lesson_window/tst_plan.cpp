@@ -1,13 +1,9 @@
-#include "gui/lesson_window/tezo.h"
-#include "gui/small_windows/tezo_gra.h"
-#include "gui/widgets/twips.h"
+#include "support/lesson_setup.h"
 #include "support/pictures.h"
-#include "support/scripted_platform.h"
-
-#include <QTest>
 
 using namespace lesson;
-using lesson::test::LessonRun;
+using namespace lesson::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -17,14 +13,18 @@ Tezo *startWithFlags(LessonRun &r, std::initializer_list<int> flagsOn)
 {
     Tezo *tezo = r.lesson->tezo();
     for (int k : flagsOn)
-        tezo->ModeFlagTable.write(k, QStringLiteral("1"));
+        tezo->ModeFlagTable.write(k, u"1"_s);
     tezo->List_Ur[0]->setEnabled(true);
     return tezo;
 }
 
-int rowOf(Tezo *tezo, const QString &title)
+// The selected point's timing: "picture/source point-time current-time".
+QString timing(const Tezo *tezo)
 {
-    return int(tezo->List_Ur[0]->allItems().indexOf(title));
+    return u"%1/%2 %3 %4"_s.arg(tezo->run.ImageIndex)
+        .arg(tezo->run.ImageSource)
+        .arg(tezo->run.PointTime[0])
+        .arg(tezo->run.CurrentPointTime);
 }
 
 } // namespace
@@ -32,6 +32,7 @@ int rowOf(Tezo *tezo, const QString &title)
 class TestPlan : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Without flag 10 the plan is shown but choosing in it changes nothing.
     void shownPlanDropsCodesAndShortItems()
     {
         LessonRun r;
@@ -40,104 +41,70 @@ private Q_SLOTS:
                  (QStringList{"1. Полиноми", "2. Уравнения от 2-ра и по-висока степен",
                               "2а) формули за съкратено умножение", "2б) формули на Виет",
                               "2в) метод на Хорнер", "2г) триъгълник на Паскал"}));
-        QCOMPARE(tezo->Text_U[0]->Text(), QStringLiteral("Полиноми и уравнения"));
+        QCOMPARE(tezo->Text_U[0]->Text(), u"Полиноми и уравнения"_s);
         QCOMPARE(r.lesson->store().List_Ur[2].count(), 7);
-        // No picture at start-up in this lesson.
+        tezo->List_Ur[0]->setListIndex(1);
+        QCOMPARE(tezo->Text_U[1]->Text(), u"Достъпът до учебния материал е забранен!"_s);
+        QCOMPARE(timing(tezo), u"0/0 0 1"_s);
         QVERIFY(tezo->Picture_Ur[0]->picture().isEmpty());
-        QCOMPARE(tezo->run.ImageIndex, 0);
 
         ContentStore store = test::lessonContent();
-        store.Plan_Tezo[0].write(3, QStringLiteral("003"));
+        store.Plan_Tezo[0].write(3, u"003"_s);
         LessonRun shortItem(store);
         const QStringList shown = shortItem.lesson->tezo()->List_Ur[0]->allItems();
         QCOMPARE(shown.size(), 5);
-        QVERIFY(!shown.contains(QStringLiteral("")));
-        QCOMPARE(shown.at(2), QStringLiteral("2б) формули на Виет"));
+        QVERIFY(!shown.contains(u""_s));
+        QCOMPARE(shown.at(2), u"2б) формули на Виет"_s);
     }
 
-    void selectingAPointShowsItsTextAndPicture()
+    // A point shows its text and picture and starts its time; chosen again it
+    // starts over, or with flag 18 goes on; a finished point is not timed
+    // again; without flag 17 the plan locks while a point is timed.
+    void selectingAPoint()
     {
         LessonRun r;
         Tezo *tezo = startWithFlags(r, {10, 17});
         const ContentStore &s = r.lesson->store();
-        tezo->List_Ur[0]->setListIndex(rowOf(tezo, "2. Уравнения от 2-ра и по-висока степен"));
+        LessonList *plan = tezo->List_Ur[0];
+        plan->setListIndex(1);
         QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[2]);
-        QCOMPARE(tezo->run.ImageIndex, 6);
-        QCOMPARE(tezo->run.ImageSource, quint8(1));
         QVERIFY(tezo->Picture_Ur[0]->picture().samePicture(s.Grafika_G[6]));
-        QCOMPARE(tezo->run.PointTime[0], qint16(2));
-        QCOMPARE(tezo->run.CurrentPointTime, qint16(12));
-
-        tezo->List_Ur[0]->setListIndex(rowOf(tezo, "1. Полиноми"));
+        QCOMPARE(timing(tezo), u"6/1 2 12"_s);
+        QVERIFY(plan->isEnabled());
+        plan->setListIndex(0);
         QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[1]);
         QVERIFY(tezo->Picture_Ur[0]->picture().isEmpty());
-        QCOMPARE(tezo->run.ImageIndex, 0);
-        QCOMPARE(tezo->run.ImageSource, quint8(1)); // clearing leaves the source alone
-        QCOMPARE(tezo->run.PointTime[0], qint16(1));
-    }
+        QCOMPARE(timing(tezo), u"0/1 1 10"_s); // clearing leaves the source alone
 
-    void planSwitchedOffChangesNothing()
-    {
-        LessonRun r;
-        Tezo *tezo = r.lesson->tezo();
-        const QString locked = QStringLiteral("Достъпът до учебния материал е забранен!");
-        QVERIFY(!tezo->List_Ur[0]->isEnabled());
-        QCOMPARE(tezo->Text_U[1]->Text(), locked);
-        tezo->List_Ur[0]->setListIndex(1);
-        QCOMPARE(tezo->Text_U[1]->Text(), locked);
-        QCOMPARE(tezo->run.PointTime[0], qint16(0));
-        QCOMPARE(tezo->run.CurrentPointTime, qint16(1));
-        QCOMPARE(tezo->run.ImageIndex, 0);
-        QVERIFY(tezo->Picture_Ur[0]->picture().isEmpty());
-    }
-
-    void reselectionRestartsOrResumesTheTime()
-    {
         for (bool resume : {false, true}) {
-            LessonRun r;
-            Tezo *tezo = resume ? startWithFlags(r, {10, 17, 18}) : startWithFlags(r, {10, 17});
-            tezo->List_Ur[0]->setListIndex(2);
+            tezo->ModeFlagTable.write(18, resume ? u"1"_s : u"0"_s);
+            plan->setListIndex(2);
             tezo->run.PointTime[3] = 5; // five of its fourteen seconds are left
-            tezo->List_Ur[0]->setListIndex(0);
-            tezo->List_Ur[0]->setListIndex(2);
+            plan->setListIndex(0);
+            plan->setListIndex(2);
             QCOMPARE(tezo->run.PointTime[3], qint16(resume ? 5 : 14));
             QCOMPARE(tezo->run.CurrentPointTime, qint16(resume ? 5 : 14));
         }
-    }
-
-    void finishedPointIsNotTimedAgain()
-    {
-        LessonRun r;
-        Tezo *tezo = startWithFlags(r, {10, 17});
         tezo->run.PointDone[4] = 1;
         tezo->run.PointTime[4] = 0;
-        tezo->List_Ur[0]->setListIndex(3);
-        QCOMPARE(tezo->Text_U[1]->Text(), r.lesson->store().Podtochki[4]);
+        plan->setListIndex(3);
+        QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[4]);
         QCOMPARE(tezo->run.PointTime[4], qint16(0));
-        QCOMPARE(tezo->run.CurrentPointTime, qint16(1));
-    }
+        QCOMPARE(tezo->run.CurrentPointTime, qint16(5)); // still the time of point 3
 
-    void planLockedWhileAPointIsTimed()
-    {
-        LessonRun r;
-        Tezo *tezo = startWithFlags(r, {10});
-        tezo->List_Ur[0]->setListIndex(0);
-        QVERIFY(!tezo->List_Ur[0]->isEnabled());
-
-        LessonRun free;
-        Tezo *other = startWithFlags(free, {10, 17});
-        other->List_Ur[0]->setListIndex(0);
-        QVERIFY(other->List_Ur[0]->isEnabled());
+        tezo->ModeFlagTable.write(17, u"0"_s);
+        plan->setListIndex(0);
+        QVERIFY(!plan->isEnabled());
     }
 
     void lastMatchingItemWinsAndTheTopicTakesPart()
     {
         ContentStore store = test::lessonContent();
         // Item 5 ends with the same title as item 4, the topic with item 1's.
-        store.Plan_Tezo[0].write(4, QStringLiteral("004 ред"));
-        store.Plan_Tezo[0].write(5, QStringLiteral("005 ред"));
-        store.Plan_Tezo[0].write(0, QStringLiteral("Урок 1. Полиноми"));
-        store.Podtochki[0] = QStringLiteral("бележка на редактора");
+        store.Plan_Tezo[0].write(4, u"004 ред"_s);
+        store.Plan_Tezo[0].write(5, u"005 ред"_s);
+        store.Plan_Tezo[0].write(0, u"Урок 1. Полиноми"_s);
+        store.Podtochki[0] = u"бележка на редактора"_s;
         LessonRun r(store);
         Tezo *tezo = startWithFlags(r, {10, 17});
         tezo->List_Ur[0]->setListIndex(3); // shown "ред", fourth point
@@ -152,72 +119,62 @@ private Q_SLOTS:
 
         // A title that only the topic ends with shows the editor's note.
         ContentStore topicOnly = test::lessonContent();
-        topicOnly.Plan_Tezo[0].write(0, QStringLiteral("Полиноми 1. Полиноми"));
-        topicOnly.Plan_Tezo[0].write(1, QStringLiteral("001 1. Полиноми и още"));
-        topicOnly.Podtochki[0] = QStringLiteral("бележка");
+        topicOnly.Plan_Tezo[0].write(0, u"Полиноми 1. Полиноми"_s);
+        topicOnly.Plan_Tezo[0].write(1, u"001 1. Полиноми и още"_s);
+        topicOnly.Podtochki[0] = u"бележка"_s;
         LessonRun t(topicOnly);
         Tezo *tezo2 = startWithFlags(t, {10, 17});
-        tezo2->List_Ur[0]->addItem(QStringLiteral("1. Полиноми"));
+        tezo2->List_Ur[0]->addItem(u"1. Полиноми"_s);
         tezo2->List_Ur[0]->setListIndex(tezo2->List_Ur[0]->count() - 1);
-        QCOMPARE(tezo2->Text_U[1]->Text(), QStringLiteral("бележка"));
+        QCOMPARE(tezo2->Text_U[1]->Text(), u"бележка"_s);
         QCOMPARE(tezo2->run.ImageIndex, 0);
     }
 
+    // The full-size view opens unless the picture fits the small box (1545 x
+    // 2160 twips) with room to spare in both directions.
+    void fullSizeView_data()
+    {
+        QTest::addColumn<QSize>("pixels");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("larger in both directions") << QSize(521, 336) << true;
+        QTest::newRow("exactly the box") << QSize(103, 144) << true;
+        QTest::newRow("smaller in both directions") << QSize(92, 112) << false;
+        QTest::newRow("taller only") << QSize(50, 145) << true;
+        QTest::newRow("wider only") << QSize(104, 100) << true;
+    }
     void fullSizeView()
     {
+        QFETCH(QSize, pixels);
+        QFETCH(bool, opens);
         ContentStore store = test::lessonContent();
-        // Exactly the size of the small box: 1545 x 2160 twips.
-        store.Grafika_G[1] = test::jpegOfSize(103, 144);
+        store.Grafika_G[9] = test::jpegOfSize(pixels.width(), pixels.height());
+        store.Spi_GR[3].write(1, u"9"_s);
         LessonRun r(store);
         Tezo *tezo = startWithFlags(r, {10, 17});
-
-        // An empty box does nothing, at start and after "1. Полиноми".
-        tezo->Picture_Ur_Click();
+        tezo->Picture_Ur_Click(); // an empty box opens nothing
         QVERIFY(!r.lesson->hasTezoGra());
         tezo->List_Ur[0]->setListIndex(0);
         tezo->Picture_Ur_Click();
-        QVERIFY(!r.lesson->hasTezoGra());
-
-        tezo->List_Ur[0]->setListIndex(1); // picture 6, 521 x 336
-        tezo->Picture_Ur_Click();
-        QVERIFY(r.lesson->hasTezoGra());
+        QCOMPARE(r.lesson->hasTezoGra(), opens);
+        if (!opens)
+            return;
         Tezo_Gra *gra = r.lesson->tezoGra();
-        QVERIFY(gra->isVisible());
-        QVERIFY(!gra->isModal());
-        QCOMPARE(gra->windowTitle(), QStringLiteral("Пълен размер на графиката"));
-        QCOMPARE(gra->outerSizeTwips(), QSizeF(521 * 15 + 100, 336 * 15 + 100));
-        QVERIFY(r.lesson->store().Grafika_G[0].samePicture(store.Grafika_G[6]));
-        QCOMPARE(twipsGeometry(gra->Grafika_G0), QRectF(20, 20, 521 * 15, 336 * 15));
-
-        // Equal in both directions: the view opens, in the same window.
-        tezo->List_Ur[0]->setListIndex(5); // point 6 shows picture 1
+        QVERIFY(gra->isVisible() && !gra->isModal());
+        QCOMPARE(gra->outerSizeTwips(), QSizeF(pixels * 15) + QSizeF(100, 100));
+        QCOMPARE(twipsGeometry(gra->Grafika_G0), QRectF(QPointF(20, 20), QSizeF(pixels * 15)));
+        QVERIFY(r.lesson->store().Grafika_G[0].samePicture(store.Grafika_G[9]));
+        // Another picture is shown in the same window, at its own size.
         gra->hide();
+        tezo->List_Ur[0]->setListIndex(1); // picture 6, 521 x 336
         tezo->Picture_Ur_Click();
         QCOMPARE(r.lesson->tezoGra(), gra);
         QVERIFY(gra->isVisible());
-        QCOMPARE(gra->outerSizeTwips(), QSizeF(1545 + 100, 2160 + 100));
-
-        // Strictly larger in both directions: nothing opens.
-        ContentStore small = test::lessonContent();
-        small.Spi_GR[3].write(1, QStringLiteral("9")); // 92 x 112 pixels
-        LessonRun r2(small);
-        Tezo *tezo2 = startWithFlags(r2, {10, 17});
-        tezo2->List_Ur[0]->setListIndex(0);
-        QCOMPARE(tezo2->run.ImageIndex, 9);
-        tezo2->Picture_Ur_Click();
-        QVERIFY(!r2.lesson->hasTezoGra());
-
-        // Larger in one direction only: the view opens.
-        ContentStore tall = test::lessonContent();
-        tall.Grafika_G[9] = test::jpegOfSize(50, 145);
-        tall.Spi_GR[3].write(1, QStringLiteral("9"));
-        LessonRun r3(tall);
-        Tezo *tezo3 = startWithFlags(r3, {10, 17});
-        tezo3->List_Ur[0]->setListIndex(0);
-        tezo3->Picture_Ur_Click();
-        QVERIFY(r3.lesson->hasTezoGra());
+        QCOMPARE(gra->outerSizeTwips(), QSizeF(521 * 15 + 100, 336 * 15 + 100));
+        QVERIFY(r.lesson->store().Grafika_G[0].samePicture(store.Grafika_G[6]));
     }
 
+    // Focus alone chooses nothing; a click chooses, also on the item already
+    // selected: with flag 18 off its time then starts over.
     void pupilClickGoesThroughTheSameHandler()
     {
         LessonRun r;
@@ -225,27 +182,18 @@ private Q_SLOTS:
         Tezo *tezo = startWithFlags(r, {10, 17});
         LessonList *plan = tezo->List_Ur[0];
         QVERIFY(QTest::qWaitForWindowExposed(tezo));
+        tezo->activateWindow();
+        plan->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        QCOMPARE(plan->ListIndex(), -1);
+        QCOMPARE(tezo->run.PointTime[0], qint16(0));
+
         const QRect second = plan->visualItemRect(plan->item(1));
         QTest::mouseClick(plan->viewport(), Qt::LeftButton, {}, second.center());
         QCOMPARE(tezo->Text_U[1]->Text(), r.lesson->store().Podtochki[2]);
-        // A click on the item already selected is a selection again: with
-        // flag 18 off its time starts over.
         tezo->run.PointTime[2] = 3;
         QTest::mouseClick(plan->viewport(), Qt::LeftButton, {}, second.center());
         QCOMPARE(tezo->run.PointTime[2], qint16(12));
-    }
-
-    void focusAloneChoosesNothing()
-    {
-        LessonRun r;
-        r.lesson->start();
-        Tezo *tezo = startWithFlags(r, {10, 17});
-        QVERIFY(QTest::qWaitForWindowExposed(tezo));
-        tezo->activateWindow();
-        tezo->List_Ur[0]->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
-        QCOMPARE(tezo->List_Ur[0]->ListIndex(), -1);
-        QCOMPARE(tezo->run.PointTime[0], qint16(0));
     }
 };
 

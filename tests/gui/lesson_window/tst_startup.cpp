@@ -1,53 +1,26 @@
 #include "core/system/messages.h"
-#include "gui/lesson_window/tezo.h"
-#include "gui/tasks_window/tezo_n.h"
-#include "support/scripted_platform.h"
+#include "support/lesson_setup.h"
 
-#include <QAction>
 #include <QFile>
-#include <QTest>
-#include <QTimer>
 
 using namespace lesson;
-using lesson::test::LessonRun;
+using namespace lesson::test;
+using namespace Qt::StringLiterals;
 
 class TestStartup : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void messagesOfTheLessonWindow()
-    {
-        const MessageSpec one = lessonWindowMessage(1);
-        QCOMPARE(one.title, QStringLiteral("Електронен урок"));
-        QCOMPARE(one.text, QStringLiteral("1\r\nЛипсва съответстващ конфигурационен файл  \r\n"
-                                          "Моля, копирайте изпълнимия и коректния конфигурационен "
-                                          "файл\r\nв основната директория на урока "));
-        QCOMPARE(one.buttons, MessageSpec::Buttons::Ok);
-        QCOMPARE(one.icon, MessageSpec::Icon::Critical);
-
-        const MessageSpec two = lessonWindowMessage(2);
-        QCOMPARE(two.text, QStringLiteral("Желаете ли изход от урока?"));
-        QCOMPARE(two.buttons, MessageSpec::Buttons::YesNo);
-        QCOMPARE(two.defaultButton, MessageSpec::DefaultButton::No);
-
-        const MessageSpec three = lessonWindowMessage(3);
-        QCOMPARE(three.text, QStringLiteral("3\r\nИзползваният конфигурационния файл е некоректен!"
-                                            "\r\nКодът на несъответствие е: \r\nМоля, минете през "
-                                            "режим Настройка."));
-        QCOMPARE(three.icon, MessageSpec::Icon::Critical);
-        QCOMPARE(three.buttons, MessageSpec::Buttons::Ok);
-    }
-
     void messageServiceAnswersYesOrNo()
     {
         LessonRun r;
         Tezo *tezo = r.lesson->tezo();
         r.platform.asked.clear();
         r.platform.answers = {true, false};
-        QCOMPARE(tezo->Greska_Otgowor1(2), QStringLiteral("Yes"));
-        QCOMPARE(tezo->Greska_Otgowor1(2), QStringLiteral("No"));
+        QCOMPARE(tezo->Greska_Otgowor1(2), u"Yes"_s);
+        QCOMPARE(tezo->Greska_Otgowor1(2), u"No"_s);
         // An OK-only box can only answer "No".
         r.platform.answers = {true};
-        QCOMPARE(tezo->Greska_Otgowor1(1), QStringLiteral("No"));
+        QCOMPARE(tezo->Greska_Otgowor1(1), u"No"_s);
         QCOMPARE(r.platform.asked.size(), 3);
         QCOMPARE(r.platform.quitCalls, 0);
     }
@@ -68,48 +41,35 @@ private Q_SLOTS:
         // and before the window was shown.
         QCOMPARE(r.platform.asked.size(), 1);
         QCOMPARE(r.platform.asked.first().text, lessonWindowMessage(1).text);
-        QCOMPARE(captionWhenAsked, QStringLiteral("Тезомат - урочно съдържание."));
+        QCOMPARE(captionWhenAsked, u"Тезомат - урочно съдържание."_s);
         QVERIFY(!visibleWhenAsked);
         QVERIFY(tezo->isVisible());
 
-        QCOMPARE(tezo->windowTitle(), QStringLiteral("Тезомат - урочно съдържание. Полиноми и "
-                                                     "уравнения  Версия  .96 от 2009/10/28"));
+        QCOMPARE(tezo->windowTitle(), u"Тезомат - урочно съдържание. Полиноми и "
+                                      "уравнения  Версия  .96 от 2009/10/28"_s);
         QCOMPARE(tezo->run.CurrentPointTime, qint16(1));
-        QCOMPARE(tezo->run.TickCount, 0);
+        QCOMPARE(tezo->run.TickCount + tezo->run.ImageSource, 0);
         QCOMPARE(tezo->run.PlanPointCount, qint16(6));
-        QCOMPARE(tezo->run.PointDone[0], quint8(6));
-        QCOMPARE(tezo->run.PointTime[0], qint16(0));
-        for (int k = 1; k <= 6; ++k) {
-            QCOMPARE(tezo->run.PointTime[std::size_t(k)], qint16(8 + 2 * k));
-            QCOMPARE(tezo->run.PointDone[std::size_t(k)], quint8(0));
-        }
-        QCOMPARE(tezo->run.ImageSource, quint8(0));
-        QCOMPARE(r.lesson->store().List_Ur[1].read(2), QStringLiteral("0"));
-        // The tasks window exists, hidden; every flag reads 0.
-        QVERIFY(r.lesson->hasTezoN());
+        QString points; // point k: its time in seconds / whether it is done (0: how many to do)
+        for (std::size_t k = 0; k <= 6; ++k)
+            points += u"%1/%2 "_s.arg(tezo->run.PointTime[k]).arg(tezo->run.PointDone[k]);
+        QCOMPARE(points, u"0/6 10/0 12/0 14/0 16/0 18/0 20/0 "_s);
+        QCOMPARE(r.lesson->store().List_Ur[1].read(2), u"0"_s);
+        // Each window exists once, the tasks window hidden; every flag reads 0.
+        QCOMPARE(r.lesson->tezo(), tezo);
+        QCOMPARE(r.lesson->tezoN(), r.lesson->tezoN());
         QVERIFY(!r.lesson->tezoN()->isVisible());
         for (int k = 0; k <= 41; ++k)
             QCOMPARE(tezo->ModeFlag(k), 0);
-        QVERIFY(!tezo->mnu_Wyprosi->isEnabled());
-        QVERIFY(!r.lesson->tezoN()->mnu_All_zadachi->isEnabled());
         QVERIFY(tezo->Timer1->isActive());
-    }
-
-    void windowsExistOnce()
-    {
-        LessonRun r;
-        Tezo *tezo = r.lesson->tezo();
-        QCOMPARE(r.lesson->tezo(), tezo);
-        QCOMPARE(r.lesson->tezoN(), r.lesson->tezoN());
-        QCOMPARE(r.platform.asked.size(), 1);
     }
 
     void pointTimesRoundHalvesToEven()
     {
         ContentStore store = test::lessonContent();
-        store.Wremena[2].write(1, QStringLiteral("12.5"));
-        store.Wremena[2].write(2, QStringLiteral("13.5"));
-        store.Wremena[2].write(3, QStringLiteral("14,5"));
+        store.Wremena[2].write(1, u"12.5"_s);
+        store.Wremena[2].write(2, u"13.5"_s);
+        store.Wremena[2].write(3, u"14,5"_s);
         LessonRun r(store);
         Tezo *tezo = r.lesson->tezo();
         QCOMPARE(tezo->run.PointTime[1], qint16(12));
@@ -141,50 +101,50 @@ private Q_SLOTS:
     void reportFileStatus()
     {
         LessonRun r;
-        QCOMPARE(Tezo::ReportFileStatus(QStringLiteral("TAVN7.UFG")), qint16(0));
-        QFile file(r.path(QStringLiteral("TAVN7.UFG")));
+        QCOMPARE(Tezo::ReportFileStatus(u"TAVN7.UFG"_s), qint16(0));
+        QFile file(r.path(u"TAVN7.UFG"_s));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        QCOMPARE(Tezo::ReportFileStatus(QStringLiteral("TAVN7.UFG")), qint16(1));
+        QCOMPARE(Tezo::ReportFileStatus(u"TAVN7.UFG"_s), qint16(1));
         QCOMPARE(Tezo::ReportFileStatus(r.directory.path()), qint16(0));
     }
 
-    void closeButtonAsksBeforeEnding()
+    // The frame's close button and the "Изход" command ask the same question;
+    // "Не" keeps the lesson going.
+    void exitAsksFirst_data()
     {
+        QTest::addColumn<bool>("byCommand");
+        QTest::newRow("close button") << false;
+        QTest::newRow("exit command") << true;
+    }
+    void exitAsksFirst()
+    {
+        QFETCH(bool, byCommand);
         LessonRun r;
         r.lesson->start();
         Tezo *tezo = r.lesson->tezo();
         r.platform.asked.clear();
-
+        const auto leave = [&] {
+            if (!byCommand)
+                return tezo->close();
+            tezo->Izhod->trigger();
+            return false;
+        };
         r.platform.answers = {false};
-        QVERIFY(!tezo->close());
+        QVERIFY(!leave());
         QCOMPARE(r.platform.asked.size(), 1);
-        QCOMPARE(r.platform.asked.first().text, QStringLiteral("Желаете ли изход от урока?"));
+        QCOMPARE(r.platform.asked.first().text, u"Желаете ли изход от урока?"_s);
+        QCOMPARE(r.platform.asked.first().defaultButton, MessageSpec::DefaultButton::No);
         QVERIFY(tezo->isVisible());
         QVERIFY(!r.lesson->hasEnded());
         QCOMPARE(r.platform.quitCalls, 0);
 
         r.platform.answers = {true};
-        tezo->close();
+        leave();
         QCOMPARE(r.platform.asked.size(), 2);
         QVERIFY(r.lesson->hasEnded());
         QVERIFY(!tezo->isVisible());
         QCOMPARE(r.platform.quitCalls, 1);
-    }
-
-    void exitCommandAnsweredNoChangesNothing()
-    {
-        LessonRun r;
-        r.lesson->start();
-        Tezo *tezo = r.lesson->tezo();
-        r.platform.answers = {false};
-        tezo->Izhod->trigger();
-        QVERIFY(tezo->isVisible());
-        QVERIFY(!r.lesson->hasEnded());
-        r.platform.answers = {true};
-        tezo->Izhod->trigger();
-        QVERIFY(r.lesson->hasEnded());
-        QVERIFY(!tezo->isVisible());
     }
 };
 

@@ -1,13 +1,9 @@
 #include "core/tasks/task_clock.h"
-#include "gui/small_windows/tezo_zad.h"
 #include "support/lesson_setup.h"
-
-#include <QLabel>
-#include <QTest>
-#include <QTimer>
 
 using namespace lesson;
 using namespace lesson::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -81,63 +77,43 @@ private Q_SLOTS:
         LessonRun r;
         Tezo_n *tasks = openTasks(r, {3, 5});
         QCOMPARE(tasks->RemainingTime, 20.0);
-        const int clears = r.platform.clipboardClears;
-        tasks->Timer_n_Timer();
-        QCOMPARE(tasks->Chasownik_Label[0]->text(), QStringLiteral("19"));
-        QCOMPARE(r.platform.clipboardClears, clears + 1);
-        int tick = 1;
+        for (int i = 0; i < 15; ++i)
+            tasks->Timer_n_Timer();
+        QCOMPARE(tasks->Chasownik_Label[0]->text(), u"18"_s);
+        QCOMPARE(tasks->Text_Un5, u"1.5"_s); // elapsed seconds
+        int tick = 15;
         while (tasks->Text_Un[4]->Text().isEmpty() && tick < 100) {
             tasks->Timer_n_Timer();
             ++tick;
         }
         QVERIFY2(tick >= 40 && tick <= 42, qPrintable(QString::number(tick)));
         QCOMPARE(tasks->Text_Un[4]->Text(),
-                 QStringLiteral("Имате достъп до допълнително упътване за въпроса\r\n\r\n"
-                                "Приложете метода на Хорнер"));
-        QCOMPARE(r.lesson->store().Wremena[0].read(1), QStringLiteral("0"));
+                 u"Имате достъп до допълнително упътване за въпроса\r\n\r\n"
+                 "Приложете метода на Хорнер"_s);
+        QCOMPARE(r.lesson->store().Wremena[0].read(1), u"0"_s);
         QVERIFY(tasks->Text_Un[3]->Text().isEmpty());
 
         const int more = ticksUntilLocked(tasks, 400);
         QVERIFY2(tick + more >= 199 && tick + more <= 202,
                  qPrintable(QString::number(tick + more)));
-        QCOMPARE(tasks->Chasownik_Label[0]->text(), QStringLiteral("0"));
+        QCOMPARE(tasks->Chasownik_Label[0]->text(), u"0"_s);
         const ItemList &lines = r.lesson->store().Uslowie_L[1];
-        QString solution;
-        for (int i = 11; i < lines.count(); ++i)
-            solution += QStringLiteral("\r\n") + lines.read(i);
-        QCOMPARE(tasks->Text_Un[3]->Text(), solution);
-        QCOMPARE(r.lesson->store().Wremena[1].read(1), QStringLiteral("0"));
+        QCOMPARE(tasks->Text_Un[3]->Text(), u"\r\n"_s + lines.items().mid(11).join(u"\r\n"_s));
+        QCOMPARE(r.lesson->store().Wremena[1].read(1), u"0"_s);
         // Once the solution is shown the ticks change nothing.
         const double remaining = tasks->RemainingTime;
         tasks->Timer_n_Timer();
         QCOMPARE(tasks->RemainingTime, remaining);
     }
 
-    void noHintWithoutFlag5()
+    // Without flag 5 no hint comes while the clock runs. After time-up it
+    // comes only to a task without a solution (task 2 has none).
+    void hintWithoutFlag5()
     {
         ContentStore store = lessonContent();
-        store.Wremena[1].write(2, QStringLiteral("3"));
-        LessonRun r(store);
-        Tezo_n *tasks = openTasks(r, {3});
-        r.platform.answers = {true};
-        chooseTask(tasks, 2);
-        QCOMPARE(tasks->RemainingTime, 3.0);
-        for (int i = 0; i < 29; ++i) {
-            tasks->Timer_n_Timer();
-            QVERIFY(tasks->Text_Un[4]->Text().isEmpty());
-        }
-        QVERIFY(ticksUntilLocked(tasks, 5) > 0);
-        // Task 2 has no solution lines: the hint comes after time-up.
-        tasks->Timer_n_Timer();
-        QVERIFY(tasks->Text_Un[3]->Text().isEmpty());
-        QVERIFY(tasks->Text_Un[4]->Text().endsWith(store.Uslowie_L[2].read(0)));
-        QVERIFY(tasks->Chasownik_Label[0]->text().isEmpty());
-    }
-
-    void noHintAtAllWhenTheSolutionComes()
-    {
-        ContentStore store = lessonContent();
-        store.Wremena[1].write(1, QStringLiteral("2"));
+        store.Wremena[1].write(1, u"2"_s);
+        store.Wremena[1].write(2, u"3"_s);
+        store.Wremena[0].write(2, u"1"_s); // a hint due after one second
         LessonRun r(store);
         Tezo_n *tasks = openTasks(r, {3});
         QVERIFY(ticksUntilLocked(tasks, 30) > 0);
@@ -145,6 +121,18 @@ private Q_SLOTS:
         for (int i = 0; i < 5; ++i)
             tasks->Timer_n_Timer();
         QVERIFY(tasks->Text_Un[4]->Text().isEmpty());
+
+        chooseTask(r, 2, {true});
+        QCOMPARE(tasks->RemainingTime, 3.0);
+        for (int i = 0; i < 29; ++i) {
+            tasks->Timer_n_Timer();
+            QVERIFY(tasks->Text_Un[4]->Text().isEmpty());
+        }
+        QVERIFY(ticksUntilLocked(tasks, 5) > 0);
+        tasks->Timer_n_Timer();
+        QVERIFY(tasks->Text_Un[3]->Text().isEmpty());
+        QVERIFY(tasks->Text_Un[4]->Text().endsWith(store.Uslowie_L[2].read(0)));
+        QVERIFY(tasks->Chasownik_Label[0]->text().isEmpty());
     }
 
     void everyTickEmptiesTheClipboard()
@@ -165,73 +153,47 @@ private Q_SLOTS:
         QVERIFY(tickEmpties()); // no task chosen
     }
 
-    void elapsedTimeIsKept()
-    {
-        LessonRun r;
-        Tezo_n *tasks = openTasks(r);
-        for (int i = 0; i < 15; ++i)
-            tasks->Timer_n_Timer();
-        QCOMPARE(tasks->Text_Un5, QStringLiteral("1.5"));
-    }
-
-    void everyTaskShowsItsSolution()
-    {
-        ContentStore store = lessonContent();
-        store.Uslowie_L[3].write(11, QStringLiteral("       Правилен отговор = 3"));
-        store.Uslowie_L[3].write(12, QStringLiteral("Обяснение на задача 3"));
-        store.Wremena[1].write(3, QStringLiteral("1"));
-        LessonRun r(store);
-        Tezo_n *tasks = openTasks(r);
-        r.platform.answers = {true};
-        chooseTask(tasks, 3);
-        QVERIFY(ticksUntilLocked(tasks, 20) > 0);
-        QCOMPARE(tasks->Text_Un[3]->Text(),
-                 QStringLiteral("\r\n       Правилен отговор = 3\r\nОбяснение на задача 3"));
-    }
-
+    // A spent task stays locked with its answer; another task still runs and
+    // shows its own solution at time-up.
     void spentTaskStaysLocked()
     {
         ContentStore store = lessonContent();
-        store.Wremena[1].write(1, QStringLiteral("1"));
+        store.Wremena[1].write(1, u"1"_s);
+        store.Wremena[1].write(3, u"1"_s);
+        store.Uslowie_L[3].write(11, u"       Правилен отговор = 3"_s);
+        store.Uslowie_L[3].write(12, u"Обяснение на задача 3"_s);
         LessonRun r(store);
         Tezo_n *tasks = openTasks(r);
-        tasks->Text_Un[0]->setText(QStringLiteral("отговор"));
+        tasks->Text_Un[0]->setText(u"отговор"_s);
         QVERIFY(ticksUntilLocked(tasks, 20) > 0);
-        r.platform.answers = {true, true};
-        chooseTask(tasks, 2);
+        chooseTask(r, 3, {true, true});
         QVERIFY(!tasks->Text_Un[0]->isLocked());
+        QVERIFY(ticksUntilLocked(tasks, 20) > 0);
+        QCOMPARE(tasks->Text_Un[3]->Text(),
+                 u"\r\n       Правилен отговор = 3\r\nОбяснение на задача 3"_s);
         chooseTask(tasks, 1);
         tasks->Timer_n_Timer();
         QVERIFY(tasks->Text_Un[0]->isLocked());
-        QCOMPARE(tasks->Text_Un[0]->Text(), QStringLiteral("отговор"));
+        QCOMPARE(tasks->Text_Un[0]->Text(), u"отговор"_s);
         QVERIFY(!tasks->Text_Un[3]->Text().isEmpty());
     }
 
-    void levelTwoCountsInTens()
-    {
-        LessonRun r;
-        Tezo_n *tasks = openTasks(r);
-        r.platform.answers = {true};
-        chooseTask(tasks, 6); // level 2, total 3600, hint 90
-        QCOMPARE(tasks->RemainingTime, 36000.0);
-        tasks->Timer_n_Timer();
-        QCOMPARE(tasks->HintTime, 10.0 * 90);
-        QCOMPARE(tasks->Chasownik_Label[0]->text(), QStringLiteral("35999"));
-    }
-
+    // A task of level 2 counts in tens; going back keeps its clock, and
+    // another task gets its own full time, whatever the list position
+    // written on the way back says.
     void returningKeepsTheClockOfItsTask()
     {
         LessonRun r;
         Tezo_n *tasks = openTasks(r);
-        r.platform.answers = {true, true};
-        chooseTask(tasks, 3);
+        chooseTask(r, 6, {true, true}); // level 2, total 3600, hint 90
+        QCOMPARE(tasks->RemainingTime, 36000.0);
         for (int i = 0; i < 5; ++i)
             tasks->Timer_n_Timer();
+        QCOMPARE(tasks->HintTime, 10.0 * 90);
+        QCOMPARE(tasks->Chasownik_Label[0]->text(), u"35999"_s);
         tasks->mnu_IzhodN_Click();
         QCOMPARE(r.lesson->store().List_Ur[1].read(3), QString::number(tasks->RemainingTime));
         r.lesson->tezo()->mnu_Wyprosi_Click();
-        // Task 2 gets its own full time, whatever the list position written
-        // on the way back says.
         chooseTask(tasks, 2);
         QCOMPARE(tasks->RemainingTime, 3000.0);
     }
