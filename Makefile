@@ -1,6 +1,7 @@
 # make run   - install what is missing, build, and start the lesson in build/run/
 # make test  - install what is missing, build, and run every test
 # make deps  - only install the missing Debian packages
+# make bench - run the benchmarks (start-up, memory, idle CPU, re-layout, countdown drift)
 # make deb   - build the Debian package build/tezomat_*.deb
 # make icon  - redraw the program's icon into packaging/icons
 # make test-asan - build again with AddressSanitizer and UndefinedBehaviorSanitizer
@@ -19,7 +20,7 @@ PACKAGES = cmake g++ clang make pkg-config qt6-base-dev qt6-qpa-plugins qt6-tran
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test test-asan fuzz pictures icon deb clean
+.PHONY: deps configure build run test test-asan fuzz bench pictures icon deb clean
 
 deps:
 	@missing=""; \
@@ -47,6 +48,16 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The benchmarks: each prints its figures beside its goal. The whole-process
+# ones run the program and a bare Qt window side by side on one X display.
+bench: build
+	$(BUILD)/tezomat-config write --force config/TAVN7.ini $(BUILD)/bench/TAVN7.UFG
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_startup
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_layout
+	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bench/bench_process \
+	  $(CURDIR)/$(BUILD)/tezomat $(CURDIR)/$(BUILD)/bench/bare_window $(CURDIR)/$(BUILD)/bench/TAVN7.UFG
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/bench_countdown
 
 # The whole suite once more under both sanitizers. Leaks inside the system's
 # font and display libraries are not ours (tests/asan-suppressions.txt).

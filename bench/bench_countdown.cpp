@@ -11,6 +11,7 @@
 #include "core/content/lesson_loader.h"
 #include "gui/lesson.h"
 #include "gui/lesson_window/tezo.h"
+#include "silent_platform.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,15 +22,6 @@
 #include <cstdio>
 
 namespace {
-
-class SilentPlatform : public lesson::Platform {
-public:
-    bool showMessage(const lesson::MessageSpec &) override { return false; }
-    quint8 currentDriveType() override { return lesson::DriveFixed; }
-    void clearClipboard() override {}
-    QStringList screenFonts() override { return {}; }
-    void quit() override {}
-};
 
 int argument(int argc, char *argv[], int index, int fallback)
 {
@@ -56,7 +48,7 @@ int main(int argc, char *argv[])
     if (!loaded.store)
         return 1;
     loaded.store->Wremena[2].write(1, QString::number(seconds));
-    SilentPlatform platform;
+    lesson::bench::SilentPlatform platform;
     lesson::Lesson run(std::move(*loaded.store), platform);
     lesson::Tezo *tezo = run.tezo();
     // The plan open to the pupil, the bar shown, the plan locked while timed.

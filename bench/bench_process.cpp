@@ -11,6 +11,7 @@
 // that it starts straight into its window.
 #include "core/content/lesson_loader.h"
 #include "gui/lesson.h"
+#include "silent_platform.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,15 +35,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-class SilentPlatform : public lesson::Platform {
-public:
-    bool showMessage(const lesson::MessageSpec &) override { return false; }
-    quint8 currentDriveType() override { return lesson::DriveFixed; }
-    void clearClipboard() override {}
-    QStringList screenFonts() override { return {}; }
-    void quit() override {}
-};
-
 // How many widgets the lesson has once its window is up (in a child process
 // of our own, offscreen).
 int countLessonWidgets(int argc, char *argv[])
@@ -52,7 +44,7 @@ int countLessonWidgets(int argc, char *argv[])
     lesson::LoadResult loaded = lesson::loadLessonStore();
     if (!loaded.store)
         return 1;
-    SilentPlatform platform;
+    lesson::bench::SilentPlatform platform;
     lesson::Lesson run(std::move(*loaded.store), platform);
     run.start();
     std::printf("%d\n", int(QApplication::allWidgets().size()));

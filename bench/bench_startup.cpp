@@ -8,6 +8,7 @@
 #include "core/content/lesson_loader.h"
 #include "gui/lesson.h"
 #include "gui/lesson_window/tezo.h"
+#include "silent_platform.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,15 +21,6 @@
 #include <vector>
 
 namespace {
-
-class SilentPlatform : public lesson::Platform {
-public:
-    bool showMessage(const lesson::MessageSpec &) override { return false; }
-    quint8 currentDriveType() override { return lesson::DriveFixed; }
-    void clearClipboard() override {}
-    QStringList screenFonts() override { return {}; }
-    void quit() override {}
-};
 
 double median(std::vector<double> values)
 {
@@ -62,7 +54,7 @@ int main(int argc, char *argv[])
 
     std::vector<double> loads;
     std::vector<double> starts;
-    SilentPlatform platform;
+    lesson::bench::SilentPlatform platform;
     for (int i = 0; i < rounds; ++i) {
         QElapsedTimer timer;
         timer.start();
