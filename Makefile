@@ -15,7 +15,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Qt 6 Widgets for building, fonts with Cyrillic, Qt's Bulgarian texts,
 # Xvfb for the end-to-end test.
-PACKAGES = cmake g++ clang make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
+PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
            fonts-dejavu-core fonts-dejavu-extra fonts-liberation xvfb xauth
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -78,6 +78,12 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 600
 FUZZERS = configuration_file configuration_source lesson_resources unscrambling
 fuzz: deps
+	@for p in clang libclang-rt-14-dev; do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_COMPILER=clang++ -DTEZOMAT_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target $(addprefix fuzz_,$(FUZZERS))
