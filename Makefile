@@ -16,7 +16,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Qt 6 Widgets for building, fonts with Cyrillic, Qt's Bulgarian texts,
 # Xvfb for the end-to-end test.
 PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
-           fonts-dejavu-core fonts-dejavu-extra fonts-liberation xvfb xauth
+           fonts-dejavu-core fonts-dejavu-extra fonts-liberation xvfb xauth libxcb1-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
