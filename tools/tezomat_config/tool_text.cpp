@@ -1,5 +1,7 @@
 #include "tool_text.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 
 namespace tezomat_config {
@@ -98,10 +100,11 @@ std::optional<QString> decodeUtf8(const QByteArray &bytes, QString *fault)
     bool cutShort = false;
     const qsizetype bad = firstInvalidUtf8(bytes, cutShort);
     if (bad < 0) {
-        QString text = QString::fromUtf8(bytes);
-        if (text.startsWith(QChar(0xFEFF)))
-            text.remove(0, 1);
-        return text;
+        // Only the one byte-order mark in front is dropped: a U+FEFF after
+        // it is part of the text (QString::fromUtf8 would drop it as well).
+        const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+        QStringDecoder decode(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        return QString(decode(body));
     }
     if (fault) {
         if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
