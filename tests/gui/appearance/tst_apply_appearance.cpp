@@ -63,7 +63,7 @@ private Q_SLOTS:
         const QFont listFont = tasks->List_Un[1]->font();
         const QColor clock = backgroundColour(tasks->Chasownik_Label[0]);
         Cwiat *w = r.lesson->openCwiat(); // on the start values of the list
-        clickRow(w->List_font[0], 0);     // DejaVu Sans
+        clickItem(w->List_font[0], 0);     // DejaVu Sans
         QVERIFY(!r.lesson->hasTezoZad());
         w->mnu_zapis->trigger();
 

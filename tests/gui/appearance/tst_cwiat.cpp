@@ -146,7 +146,7 @@ private Q_SLOTS:
         QCOMPARE(s.read(8), QStringLiteral("255"));
         QCOMPARE(s.read(7), QStringLiteral("255"));
 
-        clickRow(w->List_font[1], 3);
+        clickItem(w->List_font[1], 3);
         QCOMPARE(s.read(2), QStringLiteral("11"));
     }
 

@@ -3,6 +3,9 @@
 #include "support/lesson_setup.h"
 
 #include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 using namespace lesson;
 using namespace lesson::test;
@@ -28,14 +31,11 @@ private Q_SLOTS:
         label16[84] = char(16);
         QByteArray label255 = good;
         label255[3 * 100 + 84] = char(255);
-        ConfigFile negative = lessonConfiguration();
-        negative.records[0].Count = -1;
         QTest::newRow("empty file") << QByteArray() << 3 << "";
         QTest::newRow("601 bytes") << good + 'x' << 3 << "";
         QTest::newRow("another lesson") << formatConfiguration(foreign) << 1 << "ALG12";
         QTest::newRow("record 1 label length 16") << label16 << 1 << "TAVN7";
         QTest::newRow("identity label length 255") << label255 << 1 << "";
-        QTest::newRow("negative keep count") << formatConfiguration(negative) << 1 << "TAVN7";
     }
     void faults()
     {
@@ -93,17 +93,38 @@ private Q_SLOTS:
         QCOMPARE(tezo->run.PointTime[2], qint16(2)); // factor 0
     }
 
-    void readOnlyFileIsStillRead()
+    // A read-only file is read and made writable for its owner; through a
+    // symbolic link, beside it or elsewhere, the file is read and left as it is.
+    void readOnlyAndLinkedFiles_data()
     {
-        ConfigFile file = lessonConfiguration();
-        setFlag(file, 10, 1);
+        QTest::addColumn<QString>("link"); // where the file lies that TAVN7.UFG leads to
+        QTest::newRow("read-only file") << "";
+        QTest::newRow("link to a read-only file outside the lesson's folder") << "outside";
+        QTest::newRow("link to a read-only file beside it") << "beside";
+    }
+    void readOnlyAndLinkedFiles()
+    {
+        QFETCH(QString, link);
         LessonRun r;
-        writeConfiguration(r, file);
-        QFile::setPermissions(r.path(u"TAVN7.UFG"_s), QFileDevice::ReadOwner);
+        QTemporaryDir elsewhere;
+        const QString name = r.path(u"TAVN7.UFG"_s);
+        const QString file = link.isEmpty()         ? name
+                             : link == u"outside"_s ? elsewhere.filePath(u"общ.UFG"_s)
+                                                    : r.path(u"общ.UFG"_s);
+        ConfigFile config = lessonConfiguration();
+        setFlag(config, 10, 1);
+        QVERIFY(writeFile(file, formatConfiguration(config)));
+        QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0440), 0);
+        if (!link.isEmpty())
+            QVERIFY(QFile::link(file, name));
         r.lesson->start();
         QVERIFY(r.platform.asked.isEmpty());
         QCOMPARE(r.lesson->tezo()->ModeFlag(10), 1);
-        QVERIFY(QFileInfo(r.path(u"TAVN7.UFG"_s)).isWritable());
+        // The stored bits: QFileInfo tells what the user may do, for root everything.
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(file).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 07777, link.isEmpty() ? 0640u : 0440u);
+        QCOMPARE(QFileInfo(name).isSymLink(), !link.isEmpty());
     }
 };
 

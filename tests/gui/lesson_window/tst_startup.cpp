@@ -25,9 +25,14 @@ private Q_SLOTS:
         QCOMPARE(r.platform.quitCalls, 0);
     }
 
+    // Point times round halves to even and read "14,5" as 14.
     void startWithoutConfiguration()
     {
-        LessonRun r;
+        ContentStore store = test::lessonContent();
+        store.Wremena[2].write(1, u"12.5"_s);
+        store.Wremena[2].write(2, u"13.5"_s);
+        store.Wremena[2].write(3, u"14,5"_s);
+        LessonRun r(store);
         QString captionWhenAsked;
         bool visibleWhenAsked = true;
         r.platform.onMessage = [&](const MessageSpec &) {
@@ -53,7 +58,7 @@ private Q_SLOTS:
         QString points; // point k: its time in seconds / whether it is done (0: how many to do)
         for (std::size_t k = 0; k <= 6; ++k)
             points += u"%1/%2 "_s.arg(tezo->run.PointTime[k]).arg(tezo->run.PointDone[k]);
-        QCOMPARE(points, u"0/6 10/0 12/0 14/0 16/0 18/0 20/0 "_s);
+        QCOMPARE(points, u"0/6 12/0 14/0 14/0 16/0 18/0 20/0 "_s);
         QCOMPARE(r.lesson->store().List_Ur[1].read(2), u"0"_s);
         // Each window exists once, the tasks window hidden; every flag reads 0.
         QCOMPARE(r.lesson->tezo(), tezo);
@@ -62,19 +67,6 @@ private Q_SLOTS:
         for (int k = 0; k <= 41; ++k)
             QCOMPARE(tezo->ModeFlag(k), 0);
         QVERIFY(tezo->Timer1->isActive());
-    }
-
-    void pointTimesRoundHalvesToEven()
-    {
-        ContentStore store = test::lessonContent();
-        store.Wremena[2].write(1, u"12.5"_s);
-        store.Wremena[2].write(2, u"13.5"_s);
-        store.Wremena[2].write(3, u"14,5"_s);
-        LessonRun r(store);
-        Tezo *tezo = r.lesson->tezo();
-        QCOMPARE(tezo->run.PointTime[1], qint16(12));
-        QCOMPARE(tezo->run.PointTime[2], qint16(14));
-        QCOMPARE(tezo->run.PointTime[3], qint16(14));
     }
 
     void saveMenuFollowsTheDrive_data()
@@ -107,44 +99,6 @@ private Q_SLOTS:
         file.close();
         QCOMPARE(Tezo::ReportFileStatus(u"TAVN7.UFG"_s), qint16(1));
         QCOMPARE(Tezo::ReportFileStatus(r.directory.path()), qint16(0));
-    }
-
-    // The frame's close button and the "Изход" command ask the same question;
-    // "Не" keeps the lesson going.
-    void exitAsksFirst_data()
-    {
-        QTest::addColumn<bool>("byCommand");
-        QTest::newRow("close button") << false;
-        QTest::newRow("exit command") << true;
-    }
-    void exitAsksFirst()
-    {
-        QFETCH(bool, byCommand);
-        LessonRun r;
-        r.lesson->start();
-        Tezo *tezo = r.lesson->tezo();
-        r.platform.asked.clear();
-        const auto leave = [&] {
-            if (!byCommand)
-                return tezo->close();
-            tezo->Izhod->trigger();
-            return false;
-        };
-        r.platform.answers = {false};
-        QVERIFY(!leave());
-        QCOMPARE(r.platform.asked.size(), 1);
-        QCOMPARE(r.platform.asked.first().text, u"Желаете ли изход от урока?"_s);
-        QCOMPARE(r.platform.asked.first().defaultButton, MessageSpec::DefaultButton::No);
-        QVERIFY(tezo->isVisible());
-        QVERIFY(!r.lesson->hasEnded());
-        QCOMPARE(r.platform.quitCalls, 0);
-
-        r.platform.answers = {true};
-        leave();
-        QCOMPARE(r.platform.asked.size(), 2);
-        QVERIFY(r.lesson->hasEnded());
-        QVERIFY(!tezo->isVisible());
-        QCOMPARE(r.platform.quitCalls, 1);
     }
 };
 

@@ -32,7 +32,7 @@ Tezo_n *openTasks(LessonRun &r, std::initializer_list<int> flagsOff = {25, 31})
 void pickTask(LessonRun &r, Tezo_n *tasks, int t)
 {
     r.platform.answers = {true};
-    clickRow(tasks->List_Un[1], t - 1);
+    clickItem(tasks->List_Un[1], t - 1);
 }
 
 // Types into the answer pane key by key, any character the keyboard gives.
