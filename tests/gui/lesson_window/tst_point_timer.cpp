@@ -126,22 +126,6 @@ private Q_SLOTS:
         r.second();
         QCOMPARE(r.tezo->run.PointDone[1], quint8(1));
     }
-
-    void ticksFrozenWhileTheTasksWindowIsOpen()
-    {
-        Run r({1, 12, 14, 16, 18, 20}, {10, 16, 17});
-        r.choose(1);
-        r.second(); // done: flag 16 frees the tasks command
-        r.choose(2);
-        r.second();
-        r.tezo->Timer1->start();
-        r.tezo->mnu_Wyprosi->trigger();
-        Tezo_n *tasks = r.run->lesson->tezoN();
-        QVERIFY(!r.tezo->Timer1->isActive() && tasks->Timer_n->isActive());
-        tasks->mnu_IzhodN->trigger();
-        QVERIFY(r.tezo->Timer1->isActive() && !tasks->Timer_n->isActive());
-        QCOMPARE(r.tezo->run.PointTime[2], qint16(11));
-    }
 };
 
 QTEST_MAIN(TestPointTimer)

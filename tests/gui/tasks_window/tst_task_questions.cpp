@@ -12,6 +12,7 @@
 
 using namespace lesson;
 using namespace lesson::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -77,11 +78,11 @@ private Q_SLOTS:
     {
         QFETCH(Way, way);
         ContentStore store = lessonContent();
-        store.Wremena[1].write(7, QStringLiteral("1"));
-        store.Uslowie_L[7].write(11, QStringLiteral("Решение на задача 7"));
+        store.Wremena[1].write(7, u"1"_s);
+        store.Uslowie_L[7].write(11, u"Решение на задача 7"_s);
         LessonRun r(store);
         Tezo_n *tasks = openOn(r, 7, {3, 25});
-        QTest::keyClicks(tasks->Text_Un[0], QStringLiteral("x = 2"));
+        QTest::keyClicks(tasks->Text_Un[0], u"x = 2"_s);
         tickWhileRunning(tasks, 20);
         QVERIFY(tasks->Text_Un[0]->isLocked() && !tasks->Text_Un[3]->Text().isEmpty());
 
@@ -91,10 +92,10 @@ private Q_SLOTS:
         QCOMPARE(r.platform.asked.size(), 2);
         QCOMPARE(tasks->CurrentTask, qint16(7));
         QVERIFY2(tasks->Text_Un[0]->isLocked(), "the spent task's answer pane was unlocked");
-        QTest::keyClicks(tasks->Text_Un[0], QStringLiteral(" + 3"));
+        QTest::keyClicks(tasks->Text_Un[0], u" + 3"_s);
         tickWhileRunning(tasks, 5);
         tasks->mnu_IzhodN->trigger();
-        QCOMPARE(tasks->List_Un3.read(7), QStringLiteral("x = 2"));
+        QCOMPARE(tasks->List_Un3.read(7), u"x = 2"_s);
     }
 
     // While "Задачата е с повишена трудност!" waits, ticks would read the
@@ -113,8 +114,7 @@ private Q_SLOTS:
         LessonRun r(store);
         Tezo_n *tasks = openOn(r, 1, {3, 5, 25});
         const ContentStore &s = r.lesson->store();
-        const QString hintTime6 = s.Wremena[0].read(6);
-        const QString totalTime6 = s.Wremena[1].read(6);
+        const QString times6 = s.Wremena[0].read(6) + u'|' + s.Wremena[1].read(6);
         r.platform.onMessage = [&](const MessageSpec &) {
             tickWhileRunning(tasks, 30);
         };
@@ -122,14 +122,9 @@ private Q_SLOTS:
         clickItem(tasks->List_Un[1], 5);
         QCOMPARE(r.platform.asked.size(), 2);
 
-        QStringList faults;
-        if (s.Wremena[0].read(6) != hintTime6)
-            faults << QStringLiteral("task 6's hint time changed");
-        if (!tasks->Text_Un[4]->Text().isEmpty())
-            faults << QStringLiteral("task 6's hint shown under task 1");
-        if (s.Wremena[1].read(6) != totalTime6)
-            faults << QStringLiteral("task 6 spent without being opened");
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+        // Task 6 was neither spent nor hinted without being opened.
+        QCOMPARE(s.Wremena[0].read(6) + u'|' + s.Wremena[1].read(6), times6);
+        QVERIFY2(tasks->Text_Un[4]->Text().isEmpty(), "task 6's hint shown under task 1");
         QVERIFY(!tasks->Text_Un[0]->isLocked());
         QVERIFY(tasks->Timer_n->isActive());
     }
@@ -152,7 +147,7 @@ private Q_SLOTS:
         LessonRun r;
         Tezo_n *tasks = openOn(r, 14, {3, 25});
         const QString statement = tasks->Text_Un[2]->Text();
-        tasks->Text_Un[0]->setText(QStringLiteral("отговор 14"));
+        tasks->Text_Un[0]->setText(u"отговор 14"_s);
         tickWhileRunning(tasks, 5);
         const double remaining = tasks->RemainingTime;
 
@@ -164,7 +159,7 @@ private Q_SLOTS:
         QCOMPARE(tasks->List_Un[1]->ListIndex(), 13);
         QCOMPARE(highlightedRows(tasks->List_Un[1]), QList<int>{13});
         QCOMPARE(tasks->Text_Un[2]->Text(), statement);
-        QCOMPARE(tasks->Text_Un[0]->Text(), QStringLiteral("отговор 14"));
+        QCOMPARE(tasks->Text_Un[0]->Text(), u"отговор 14"_s);
         QCOMPARE(tasks->RemainingTime, remaining);
     }
 };

@@ -199,18 +199,6 @@ private Q_SLOTS:
         QCOMPARE(backgroundColour(tasks->Text_Un[0]), QColor(255, 255, 0));
         QCOMPARE(backgroundColour(tasks->Text_Un[3]), QColor(125, 110, 105));
     }
-
-    void allTasksCommand()
-    {
-        LessonRun r;
-        Tezo_n *tasks = r.lesson->tezoN();
-        QCOMPARE(tasks->List_Un[1]->ListCount(), 0);
-        tasks->mnu_All_zadachi->setEnabled(true);
-        tasks->mnu_All_zadachi->trigger();
-        QCOMPARE(tasks->List_Un[1]->allItems(), r.lesson->store().Uslowie_L[0].items().mid(1));
-        QVERIFY(!tasks->mnu_All_zadachi->isEnabled());
-        QCOMPARE(tasks->mnu_All_zadachi->text(), u"+0 задачи"_s);
-    }
 };
 
 QTEST_MAIN(TestTasksWindow)
