@@ -1,25 +1,12 @@
-#include "core/content/number_text.h"
-#include "support/configuration.h"
 #include "support/lesson_setup.h"
-
-#include <QDir>
+#include "support/screenshots.h"
+#include "support/started_lesson.h"
 
 using namespace lesson;
 using namespace lesson::test;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// With LESSON_SCREENSHOTS set to a folder, every window looked at here is
-// also saved there as a picture, for a person to look at.
-void keep(QWidget *window, const QString &name)
-{
-    const QString folder = qEnvironmentVariable("LESSON_SCREENSHOTS");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    window->grab().save(QDir(folder).filePath(name + u".png"_s));
-}
 
 // Every caption of a label and of a menu bar entry fits its place.
 void verifyNothingClipped(QWidget *window)
@@ -41,22 +28,6 @@ void verifyNothingClipped(QWidget *window)
     }
 }
 
-// Every feature on, the lesson's own levels, two-minute hints, five-minute tasks.
-void startConfigured(LessonRun &r)
-{
-    ConfigFile file = lessonConfiguration();
-    for (int k = 1; k <= 40; ++k)
-        setFlag(file, k, k == 31 ? 0 : 1);
-    for (int t = 0; t < 15; ++t) {
-        file.records[1].Values[std::size_t(t)] =
-            qint16(Val(lessonContent().Wremena[4].read(t + 1)));
-        file.records[2].Values[std::size_t(t)] = 120;
-        file.records[3].Values[std::size_t(t)] = 300;
-    }
-    writeConfiguration(r, file);
-    r.lesson->start();
-}
-
 } // namespace
 
 class TestScreens : public QObject {
@@ -65,7 +36,7 @@ private Q_SLOTS:
     void everyWindow()
     {
         LessonRun r;
-        startConfigured(r);
+        startWithFlags(r, {31});
         Tezo *tezo = r.lesson->tezo();
         QVERIFY(QTest::qWaitForWindowExposed(tezo));
         verifyNothingClipped(tezo);

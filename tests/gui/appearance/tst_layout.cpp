@@ -1,9 +1,10 @@
 #include "gui/lesson_window/tezo.h"
 #include "gui/tasks_window/tezo_n.h"
 #include "gui/widgets/twips.h"
+#include "support/pupil.h"
+#include "support/screenshots.h"
 #include "support/scripted_platform.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -17,14 +18,6 @@ namespace {
 bool near(double a, double b)
 {
     return std::abs(a - b) < 0.05;
-}
-
-// With LESSON_SCREENSHOTS set to a folder, the window is saved there too.
-void keep(QWidget *window, const QString &name)
-{
-    const QString folder = qEnvironmentVariable("LESSON_SCREENSHOTS");
-    if (!folder.isEmpty() && QDir().mkpath(folder))
-        window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
 
 // The lesson window shown at its design size, with its 21 laid-out controls.
@@ -82,34 +75,15 @@ struct Shown {
 class TestLayout : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void doublingTheWidthDoublesLeftAndWidth()
+    // Minimised, every control is 0; back at design size after any number
+    // of sizes, every control is where it was. Four times as wide, the tasks
+    // window stops at the screen. Twice as wide, left and width double, top,
+    // height and the font stay, the tasks window grows with its fields, and
+    // resizing it alone moves nothing.
+    void resizingFollowsTheDesign()
     {
         Shown s;
-        const QFont font = s.tezo->Text_U[1]->font();
-        s.resizeInner({2 * s.inner.width(), s.inner.height()});
-        QCOMPARE(s.tezo->centralWidget()->width(), 2 * s.inner.width());
-        const QList<QRectF> now = s.geometries();
-        for (int i = 0; i < now.size(); ++i) {
-            const QRectF g = now[i], d = s.design[i];
-            QVERIFY2(near(g.left(), 2 * d.left()) && near(g.width(), 2 * d.width()) &&
-                         near(g.top(), d.top()) && near(g.height(), d.height()),
-                     qPrintable(s.controls[i]->objectName()));
-        }
-        QCOMPARE(s.tezo->Text_U[1]->font(), font);
-        // The tasks window grew with its fields; resizing it alone moves none.
-        QCOMPARE(s.tasks->centralWidget()->size(), QSize(2 * 960, 640));
-        QVERIFY(s.tasksFieldsInside());
-        s.tasks->resize(700, 500);
-        QCOMPARE(s.geometries(), now);
-        s.tezo->mnu_Wyprosi_Click();
-        if (QTest::qWaitForWindowExposed(s.tasks))
-            keep(s.tasks, QStringLiteral("tasks-twice-as-wide"));
-    }
-
-    void resizingNeverAccumulates()
-    {
-        Shown s;
-        s.tezo->centralWidget()->resize(0, 0); // minimised
+        s.tezo->centralWidget()->resize(0, 0);
         for (const QRectF &g : s.geometries())
             QCOMPARE(g, QRectF(0, 0, 0, 0));
         s.tezo->centralWidget()->resize(s.inner);
@@ -123,16 +97,31 @@ private Q_SLOTS:
             QVERIFY2(back[i].toRect() == s.design[i].toRect(),
                      qPrintable(s.controls[i]->objectName()));
         QCOMPARE(s.tasks->centralWidget()->size(), QSize(960, 640));
-    }
 
-    void tasksWindowGrowsNoFurtherThanTheScreen()
-    {
-        Shown s;
         s.resizeInner({4 * s.inner.width(), s.inner.height()});
         const int width = s.tasks->centralWidget()->width();
         QVERIFY(width > 2 * 960 && width <= s.tezo->screen()->availableGeometry().width());
         QVERIFY(s.tasksFieldsInside());
         QVERIFY(near(twipsGeometry(s.tezo->List_Ur[0]).width(), 40000));
+
+        const QFont font = s.tezo->Text_U[1]->font();
+        s.resizeInner({2 * s.inner.width(), s.inner.height()});
+        QCOMPARE(s.tezo->centralWidget()->width(), 2 * s.inner.width());
+        const QList<QRectF> now = s.geometries();
+        for (int i = 0; i < now.size(); ++i) {
+            const QRectF g = now[i], d = s.design[i];
+            QVERIFY2(near(g.left(), 2 * d.left()) && near(g.width(), 2 * d.width()) &&
+                         near(g.top(), d.top()) && near(g.height(), d.height()),
+                     qPrintable(s.controls[i]->objectName()));
+        }
+        QCOMPARE(s.tezo->Text_U[1]->font(), font);
+        QCOMPARE(s.tasks->centralWidget()->size(), QSize(2 * 960, 640));
+        QVERIFY(s.tasksFieldsInside());
+        s.tasks->resize(700, 500);
+        QCOMPARE(s.geometries(), now);
+        s.tezo->mnu_Wyprosi_Click();
+        if (QTest::qWaitForWindowExposed(s.tasks))
+            keep(s.tasks, QStringLiteral("tasks-twice-as-wide"));
     }
 
     void barAndTapeKeepTheirProportions()
@@ -150,10 +139,8 @@ private Q_SLOTS:
                 tezo->Timer1_Timer();
             while (tezo->run.TickCount % 10 != 0);
         };
-        LessonList *plan = tezo->List_Ur[0];
         for (int k : {1, 2}) {
-            QTest::mouseClick(plan->viewport(), Qt::LeftButton, {},
-                              plan->visualItemRect(plan->item(k - 1)).center());
+            clickItem(tezo->List_Ur[0], k - 1);
             for (int i = 0; i < (k == 1 ? 1 : 5); ++i)
                 second();
         }

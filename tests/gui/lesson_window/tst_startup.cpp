@@ -10,21 +10,6 @@ using namespace Qt::StringLiterals;
 class TestStartup : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void messageServiceAnswersYesOrNo()
-    {
-        LessonRun r;
-        Tezo *tezo = r.lesson->tezo();
-        r.platform.asked.clear();
-        r.platform.answers = {true, false};
-        QCOMPARE(tezo->Greska_Otgowor1(2), u"Yes"_s);
-        QCOMPARE(tezo->Greska_Otgowor1(2), u"No"_s);
-        // An OK-only box can only answer "No".
-        r.platform.answers = {true};
-        QCOMPARE(tezo->Greska_Otgowor1(1), u"No"_s);
-        QCOMPARE(r.platform.asked.size(), 3);
-        QCOMPARE(r.platform.quitCalls, 0);
-    }
-
     // Point times round halves to even and read "14,5" as 14.
     void startWithoutConfiguration()
     {

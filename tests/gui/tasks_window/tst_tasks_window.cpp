@@ -182,23 +182,6 @@ private Q_SLOTS:
         QVERIFY(tasks->Picture_Un[0]->picture().samePicture(store.Grafika_G[3]));
         QCOMPARE(tasks->PictureMap, 1);
     }
-
-    void paneFocusColours()
-    {
-        LessonRun r;
-        Tezo_n *tasks = openTasks(r);
-        const int clears = r.platform.clipboardClears;
-        tasks->Text_Un_GotFocus(0);
-        QCOMPARE(backgroundColour(tasks->Text_Un[0]), QColor(125, 110, 105));
-        for (int i = 1; i <= 4; ++i)
-            QCOMPARE(backgroundColour(tasks->Text_Un[std::size_t(i)]), QColor(0, 128, 0));
-        QCOMPARE(tasks->FocusedPane, quint8(0));
-        QCOMPARE(r.platform.clipboardClears, clears + 1);
-        tasks->List_Un2.write(7, QString::number(255 + 256 * 255));
-        tasks->Text_Un_GotFocus(3);
-        QCOMPARE(backgroundColour(tasks->Text_Un[0]), QColor(255, 255, 0));
-        QCOMPARE(backgroundColour(tasks->Text_Un[3]), QColor(125, 110, 105));
-    }
 };
 
 QTEST_MAIN(TestTasksWindow)
