@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -110,11 +111,7 @@ QString mnemonic(const QString &text)
 
 bool noneTwice(const QString &keys)
 {
-    for (const QChar c : keys) {
-        if (keys.count(c) > 1)
-            return false;
-    }
-    return true;
+    return QSet<QChar>(keys.begin(), keys.end()).size() == keys.size();
 }
 
 struct Window {

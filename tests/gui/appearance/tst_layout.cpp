@@ -1,7 +1,6 @@
 #include "gui/lesson_window/tezo.h"
 #include "gui/tasks_window/tezo_n.h"
 #include "gui/widgets/twips.h"
-#include "support/pupil.h"
 #include "support/screenshots.h"
 #include "support/scripted_platform.h"
 
@@ -12,6 +11,7 @@
 
 using namespace lesson;
 using namespace lesson::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -121,48 +121,7 @@ private Q_SLOTS:
         QCOMPARE(s.geometries(), now);
         s.tezo->mnu_Wyprosi_Click();
         if (QTest::qWaitForWindowExposed(s.tasks))
-            keep(s.tasks, QStringLiteral("tasks-twice-as-wide"));
-    }
-
-    void barAndTapeKeepTheirProportions()
-    {
-        ContentStore store = lessonContent();
-        store.Wremena[2].write(1, QStringLiteral("1"));
-        store.Wremena[2].write(2, QStringLiteral("10"));
-        Shown s(store);
-        Tezo *tezo = s.tezo;
-        for (int k : {10, 13, 16, 17, 19})
-            tezo->ModeFlagTable.write(k, QStringLiteral("1"));
-        tezo->List_Ur[0]->setEnabled(true);
-        const auto second = [tezo] {
-            do
-                tezo->Timer1_Timer();
-            while (tezo->run.TickCount % 10 != 0);
-        };
-        for (int k : {1, 2}) {
-            clickItem(tezo->List_Ur[0], k - 1);
-            for (int i = 0; i < (k == 1 ? 1 : 5); ++i)
-                second();
-        }
-        // Half of the bar is gone, a sixth of the tape is green.
-        keep(tezo, QStringLiteral("lesson-half-way"));
-        for (const QSize half : {QSize(3, 2), QSize(3, 3)}) {
-            s.resizeInner(
-                {s.inner.width() * half.width() / 2, s.inner.height() * half.height() / 2});
-            const double x = double(tezo->centralWidget()->width()) / s.inner.width();
-            const double y = double(tezo->centralWidget()->height()) / s.inner.height();
-            const QRectF bar = twipsGeometry(tezo->Shape_Lenta[0]);
-            const QRectF elapsed = twipsGeometry(tezo->Shape_Lenta[1]);
-            const QRectF red = twipsGeometry(tezo->Shape_Lenta[2]);
-            QVERIFY(near(bar.top(), 495 * y) && near(bar.height(), 2500 * y));
-            QVERIFY(near(elapsed.top(), 3000 * y) && near(elapsed.height(), 2515 * y));
-            QVERIFY(near(red.left(), 2193 * x) && near(red.width(), 9167 * x));
-            QVERIFY(near(twipsGeometry(tezo->Shape_Lenta[3]).width(), 1848 * x));
-            if (half.height() == 2)
-                keep(tezo, QStringLiteral("lesson-one-and-a-half-wide"));
-        }
-        second(); // goes on from there
-        QVERIFY(near(twipsGeometry(tezo->Shape_Lenta[0]).height(), 2000 * 1.5));
+            keep(s.tasks, u"tasks-twice-as-wide"_s);
     }
 };
 
@@ -172,7 +131,7 @@ int main(int argc, char *argv[])
 {
     QTemporaryDir folder;
     if (qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen"))) {
-        QFile config(folder.filePath(QStringLiteral("screen.json")));
+        QFile config(folder.filePath(u"screen.json"_s));
         if (!config.open(QIODevice::WriteOnly) ||
             config.write(R"({"windowFrameMargins": false, "screens": [{"name": "lesson",
                 "x": 0, "y": 0, "width": 2560, "height": 1600, "logicalDpi": 96,
