@@ -1,25 +1,13 @@
-#include "core/content/number_text.h"
-#include "support/configuration.h"
+#include "gui/appearance/cwiat.h"
 #include "support/lesson_setup.h"
-
-#include <QDir>
+#include "support/screenshots.h"
+#include "support/started_lesson.h"
 
 using namespace lesson;
 using namespace lesson::test;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// With LESSON_SCREENSHOTS set to a folder, every window looked at here is
-// also saved there as a picture, for a person to look at.
-void keep(QWidget *window, const QString &name)
-{
-    const QString folder = qEnvironmentVariable("LESSON_SCREENSHOTS");
-    if (folder.isEmpty())
-        return;
-    QDir().mkpath(folder);
-    window->grab().save(QDir(folder).filePath(name + u".png"_s));
-}
 
 // Every caption of a label and of a menu bar entry fits its place.
 void verifyNothingClipped(QWidget *window)
@@ -35,26 +23,12 @@ void verifyNothingClipped(QWidget *window)
     if (auto *main = qobject_cast<QMainWindow *>(window)) {
         QMenuBar *bar = main->menuBar();
         for (QAction *action : bar->actions()) {
+            if (!action->isVisible())
+                continue;
             const QRect place = bar->actionGeometry(action);
             QVERIFY2(place.isValid() && bar->rect().contains(place), qPrintable(action->text()));
         }
     }
-}
-
-// Every feature on, the lesson's own levels, two-minute hints, five-minute tasks.
-void startConfigured(LessonRun &r)
-{
-    ConfigFile file = lessonConfiguration();
-    for (int k = 1; k <= 40; ++k)
-        setFlag(file, k, k == 31 ? 0 : 1);
-    for (int t = 0; t < 15; ++t) {
-        file.records[1].Values[std::size_t(t)] =
-            qint16(Val(lessonContent().Wremena[4].read(t + 1)));
-        file.records[2].Values[std::size_t(t)] = 120;
-        file.records[3].Values[std::size_t(t)] = 300;
-    }
-    writeConfiguration(r, file);
-    r.lesson->start();
 }
 
 } // namespace
@@ -65,23 +39,27 @@ private Q_SLOTS:
     void everyWindow()
     {
         LessonRun r;
-        startConfigured(r);
+        startWithFlags(r, {31});
         Tezo *tezo = r.lesson->tezo();
         QVERIFY(QTest::qWaitForWindowExposed(tezo));
         verifyNothingClipped(tezo);
         keep(tezo, u"01-lesson-start"_s);
+        for (int k = 1; k <= 6; ++k) {
+            tezo->List_Ur[0]->setListIndex(k - 1);
+            keep(tezo, u"02-point-%1"_s.arg(k));
+        }
         tezo->List_Ur[0]->setListIndex(1);
         QVERIFY(!tezo->Picture_Ur[0]->picture().isEmpty());
         verifyNothingClipped(tezo);
-        keep(tezo, u"02-lesson-point-2"_s);
-        for (int k = 1; k <= 6; ++k) {
-            tezo->List_Ur[0]->setListIndex(k - 1);
-            keep(tezo, u"03-point-%1"_s.arg(k));
-        }
         tezo->Picture_Ur_Click();
         keep(r.lesson->tezoGra(), u"04-full-size"_s);
         tezo->awtori_Click(1);
         keep(tezo, u"05-sponsor"_s);
+        tezo->mnu_Cwqt->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(r.lesson->cwiat()));
+        verifyNothingClipped(r.lesson->cwiat());
+        keep(r.lesson->cwiat(), u"10-colour-and-font"_s);
+        r.lesson->cwiat()->mnu_Otkaz->trigger();
 
         tezo->mnu_Wyprosi_Click();
         Tezo_n *tasks = r.lesson->tezoN();

@@ -2,26 +2,12 @@
 
 #include "class_report.h"
 #include "core/content/code_page.h"
+#include "support/files.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTest>
 
 namespace lesson::test {
-
-inline QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
-}
-
-inline void putFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-}
 
 // An answers file as the lesson writes it: the heading, then the lines,
 // each ended by CR LF; in Windows-1251 or as UTF-8 after the mark.
@@ -42,14 +28,15 @@ inline QByteArray answersInUtf8(const QStringList &body)
 // recorded.
 inline void writeClass(const QDir &root)
 {
-    putFile(root.filePath(QStringLiteral("PC1/OTGOWORI.TXT")),
-            answersIn1251({QStringLiteral("Задача  1"), QStringLiteral("Отговор: (x-1)*(x+2)"),
-                           QStringLiteral("Задача  3"), QStringLiteral("a, b"),
-                           QStringLiteral("\"цитат\"")}));
-    putFile(root.filePath(QStringLiteral("PC2/OTGOWOR2.TXT")),
-            answersInUtf8({QStringLiteral("Задача  3"),
-                           QStringLiteral("<script>alert(1)</script> √9 = 3"),
-                           QStringLiteral("Задача  15"), QStringLiteral("-2 1")}));
+    QVERIFY(writeFile(
+        root.filePath(QStringLiteral("PC1/OTGOWORI.TXT")),
+        answersIn1251({QStringLiteral("Задача  1"), QStringLiteral("Отговор: (x-1)*(x+2)"),
+                       QStringLiteral("Задача  3"), QStringLiteral("a, b"),
+                       QStringLiteral("\"цитат\"")})));
+    QVERIFY(writeFile(root.filePath(QStringLiteral("PC2/OTGOWOR2.TXT")),
+                      answersInUtf8({QStringLiteral("Задача  3"),
+                                     QStringLiteral("<script>alert(1)</script> √9 = 3"),
+                                     QStringLiteral("Задача  15"), QStringLiteral("-2 1")})));
     QVERIFY(root.mkpath(QStringLiteral("PC3")));
 }
 

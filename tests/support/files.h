@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace lesson::test {
 
+// Writes the file, and its folder first when there is none.
 inline bool writeFile(const QString &path, const QByteArray &bytes)
 {
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }

@@ -27,4 +27,15 @@ inline QList<int> highlightedRows(const QListWidget *list)
     return rows;
 }
 
+// Types a text key by key, Cyrillic, symbols and emoji included.
+inline void typeText(QWidget *control, const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QString key(text.at(i));
+        if (text.at(i).isHighSurrogate())
+            key += text.at(++i);
+        QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, key, Qt::NoModifier);
+    }
+}
+
 } // namespace lesson::test

@@ -3,18 +3,18 @@
 #include "core/content/number_text.h"
 #include "gui/lesson_window/tezo.h"
 #include "support/configuration.h"
+#include "support/pupil.h"
 
-#include <QListWidget>
 #include <QTest>
 
 #include <initializer_list>
 
 namespace lesson::test {
 
-// Starts the lesson with a teacher's configuration in which every flag is on
-// except the ones named; every task's hint comes after 120 s, its solution
-// after 300 s.
-inline void startWithFlags(LessonRun &r, std::initializer_list<int> flagsOff)
+// A teacher's configuration in which every flag is on except the ones named;
+// every task keeps the lesson's level, its hint comes after 120 s, its
+// solution after 300 s.
+inline QByteArray configurationWithFlagsOff(std::initializer_list<int> flagsOff)
 {
     ConfigFile file = lessonConfiguration();
     for (int k = 1; k <= 40; ++k)
@@ -25,15 +25,14 @@ inline void startWithFlags(LessonRun &r, std::initializer_list<int> flagsOff)
         file.records[2].Values[std::size_t(t)] = 120;
         file.records[3].Values[std::size_t(t)] = 300;
     }
-    writeConfiguration(r, file);
-    r.lesson->start();
+    return formatConfiguration(file);
 }
 
-// A pupil's click on a row of a list.
-inline void clickRow(QListWidget *list, int row)
+// Starts the lesson with that configuration.
+inline void startWithFlags(LessonRun &r, std::initializer_list<int> flagsOff)
 {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(row)).center());
+    writeBytes(r, configurationWithFlagsOff(flagsOff));
+    r.lesson->start();
 }
 
 } // namespace lesson::test

@@ -7,6 +7,7 @@
 
 using namespace lesson;
 using namespace tezomat_config;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -31,6 +32,8 @@ ConfigFile sample()
 
 } // namespace
 
+Q_DECLARE_METATYPE(lesson::ConfigFile)
+
 class TestConfigSourceText : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -42,61 +45,52 @@ private Q_SLOTS:
         QCOMPARE(formatConfigSource(sample(), *builtInLesson()), sampleText());
     }
 
+    // A source written from a file gives that file back, but for what a
+    // source cannot hold or the lesson never reads.
     void sourceGivesTheFileBack_data()
     {
-        QTest::addColumn<int>("change");
-        QTest::newRow("the sample") << 0;
-        QTest::newRow("flag 17 off, task 6 longer, fewer offered") << 1;
-        QTest::newRow("a task and a point beyond the lesson's") << 2;
-        QTest::newRow("labels a source cannot hold are left out") << 3;
-        QTest::newRow("fields the lesson never reads are left out") << 4;
+        QTest::addColumn<ConfigFile>("file");
+        QTest::addColumn<ConfigFile>("expected");
+        QTest::addColumn<QString>("note"); // what the source says about it
+        const ConfigFile base = sample();
+        QTest::newRow("the sample") << base << base << "";
+        ConfigFile file = base;
+        file.records[0].Values[16] = 0;
+        file.records[3].Values[5] = 90;
+        file.records[1].Count = 9;
+        QTest::newRow("flag 17 off, task 6 longer, fewer offered") << file << file << "";
+        file = base;
+        file.records[0].Count = 30;
+        file.records[1].Values[19] = 3;
+        file.records[2].Values[19] = 7;
+        file.records[3].Values[19] = 8;
+        file.records[4].Values[10] = 12;
+        QTest::newRow("a task and a point beyond the lesson's") << file << file << "";
+        file = base;
+        ConfigFile expected = base;
+        for (const auto &[r, label] : {std::pair{0, "a # b"}, {1, " нива"}, {5, "край;"}}) {
+            file.records[r].setLabel(QString::fromUtf8(label));
+            expected.records[r].setLabel(QString());
+        }
+        QTest::newRow("labels a source cannot hold are left out")
+            << file << expected << "Надписът на запис 1 има знаци";
+        file = expected = base;
+        file.records[4].Count = 77;
+        file.records[5].Values[3] = 5;
+        expected.records[4].Count = 0;
+        expected.records[5].Values[3] = 0;
+        QTest::newRow("fields the lesson never reads are left out") << file << expected << "";
     }
     void sourceGivesTheFileBack()
     {
-        QFETCH(int, change);
-        ConfigFile file = sample();
-        ConfigFile expected;
-        switch (change) {
-        case 1:
-            file.records[0].Values[16] = 0;
-            file.records[3].Values[5] = 90;
-            file.records[1].Count = 9;
-            break;
-        case 2:
-            file.records[0].Count = 30;
-            file.records[1].Values[19] = 3;
-            file.records[2].Values[19] = 7;
-            file.records[3].Values[19] = 8;
-            file.records[4].Values[10] = 12;
-            break;
-        case 3:
-            file.records[0].setLabel(QStringLiteral("a # b"));
-            file.records[1].setLabel(QStringLiteral(" нива"));
-            file.records[5].setLabel(QStringLiteral("край;"));
-            break;
-        case 4:
-            file.records[4].Count = 77;
-            file.records[5].Values[3] = 5;
-            break;
-        default:
-            break;
-        }
-        expected = file;
-        if (change == 3) {
-            expected.records[0].setLabel(QString());
-            expected.records[1].setLabel(QString());
-            expected.records[5].setLabel(QString());
-        }
-        if (change == 4) {
-            expected.records[4].Count = 0;
-            expected.records[5].Values[3] = 0;
-        }
+        QFETCH(ConfigFile, file);
+        QFETCH(ConfigFile, expected);
+        QFETCH(QString, note);
         const QString text = formatConfigSource(file, *builtInLesson());
         const SourceResult parsed = parseConfigSource(text);
         QVERIFY2(parsed.file.has_value(), qPrintable(parsed.errorText() + "\n" + text));
         QCOMPARE(*parsed.file, expected);
-        if (change == 3)
-            QVERIFY(text.contains(QStringLiteral("Надписът на запис 1 има знаци")));
+        QVERIFY(text.contains(note));
     }
 
     void fitsAsTheLessonReads_data()

@@ -1,8 +1,8 @@
 #include "picture_kit.h"
 #include "picture_math.h"
 #include "pictures.h"
+#include "support/files.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QImageReader>
 #include <QSet>
@@ -19,11 +19,6 @@ namespace {
 using Coefficients = std::vector<long long>;
 using Values = std::vector<double>;
 using namespace Qt::StringLiterals;
-
-bool fontsInstalled()
-{
-    return fontsAvailable(nullptr);
-}
 
 } // namespace
 
@@ -145,7 +140,7 @@ private Q_SLOTS:
 
     void textFitting()
     {
-        if (!fontsInstalled())
+        if (!fontsAvailable(nullptr))
             QSKIP("DejaVu fonts are not installed");
         const QString name = u"Диофант Александрийски"_s;
         const int px = fitPixelSize({name}, Family::Serif, true, 120, 30, 6);
@@ -190,7 +185,7 @@ private Q_SLOTS:
     // border: the two pixel rings just inside the bronze line are plain paper.
     void picturesAreDrawnInsideTheirBorder()
     {
-        if (!fontsInstalled())
+        if (!fontsAvailable(nullptr))
             QSKIP("DejaVu fonts are not installed");
         for (const LessonPicture &picture : lessonPictures()) {
             const QImage image = renderPicture(picture);
@@ -213,7 +208,7 @@ private Q_SLOTS:
     // Two runs write the same bytes, so that redrawing changes no file.
     void writesReproducibleJpegFiles()
     {
-        if (!fontsInstalled())
+        if (!fontsAvailable(nullptr))
             QSKIP("DejaVu fonts are not installed");
         QTemporaryDir first;
         QTemporaryDir second;
@@ -227,10 +222,9 @@ private Q_SLOTS:
             QImageReader reader(first.filePath(picture.fileName));
             QCOMPARE(reader.format(), QByteArray("jpeg"));
             QCOMPARE(reader.size(), picture.size);
-            QFile a(first.filePath(picture.fileName));
-            QFile b(second.filePath(picture.fileName));
-            QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-            QVERIFY2(a.readAll() == b.readAll(), qPrintable(picture.fileName));
+            QVERIFY2(lesson::test::fileBytes(first.filePath(picture.fileName)) ==
+                         lesson::test::fileBytes(second.filePath(picture.fileName)),
+                     qPrintable(picture.fileName));
         }
     }
 };

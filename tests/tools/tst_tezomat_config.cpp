@@ -4,14 +4,16 @@
 #include "core/tasks/text_scrambling.h"
 #include "support/files.h"
 #include "support/lesson_content.h"
-#include "tool_commands.h"
+#include "support/tool_run.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <array>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace lesson;
 using namespace tezomat_config;
@@ -19,25 +21,6 @@ using namespace lesson::test;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct ToolRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun runWith(const QStringList &arguments, const QString &input = QString())
-{
-    QString inText = input;
-    QTextStream in(&inText, QIODevice::ReadOnly);
-    ToolRun run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.status = runTool(arguments, in, out, err);
-    out.flush();
-    err.flush();
-    return run;
-}
 
 // Level, hint time and total time of task t in the source below: every task differs.
 std::array<int, 3> taskOf(int t)
@@ -97,6 +80,19 @@ QString replaced(const QString &source, const QString &from, const QString &to)
     return s.replace(from, to);
 }
 
+QByteArray sourceWith(const QString &from, const QString &to)
+{
+    return replaced(fullSource(), from, to).toUtf8();
+}
+
+// A file that names the lesson given and holds nothing else.
+QByteArray configurationOf(const QString &identifier)
+{
+    ConfigFile file;
+    file.records[3].setLabel(identifier);
+    return formatConfiguration(file);
+}
+
 int lineOf(const QString &source, const QString &text)
 {
     const QStringList lines = source.split(u'\n');
@@ -119,16 +115,14 @@ private Q_SLOTS:
         const QString target = dir.filePath(u"TAVN7.UFG"_s);
         QVERIFY(writeFile(source, fullSource().toUtf8()));
 
-        const ToolRun write = runWith({u"write"_s, source, target});
+        const ToolRun write = runTezomatConfig({u"write"_s, source, target});
         QCOMPARE(write.status, 0);
-        QVERIFY(write.err.isEmpty());
-        const QByteArray bytes = fileBytes(target);
-        QCOMPARE(bytes.size(), 600);
-        QVERIFY(parseConfigurationRecords(bytes) == fullSourceFile());
+        QCOMPARE(write.err, QString());
+        QVERIFY(parseConfigurationRecords(fileBytes(target)) == fullSourceFile());
 
-        const ToolRun show = runWith({u"show"_s, target});
+        const ToolRun show = runTezomatConfig({u"show"_s, target});
         QCOMPARE(show.status, 0);
-        QVERIFY2(show.err.isEmpty(), qPrintable(show.err));
+        QCOMPARE(show.err, QString());
         QStringList shown{"^Урок.*„TAVN7“$",
                           "^Версия.*: 1\\.5 \\(записано 150",
                           "^Дата.*: 20240229$",
@@ -162,7 +156,7 @@ private Q_SLOTS:
         QVERIFY(!samplePath.isEmpty());
         QTemporaryDir dir;
         const QString target = dir.filePath(u"TAVN7.UFG"_s);
-        QCOMPARE(runWith({u"write"_s, samplePath, target}).status, 0);
+        QCOMPARE(runTezomatConfig({u"write"_s, samplePath, target}).status, 0);
 
         ContentStore store = lessonContent();
         const ConfigReadResult read = readConfiguration(fileBytes(target), store.lessonId());
@@ -267,100 +261,178 @@ private Q_SLOTS:
             QVERIFY(parsed.errorText().startsWith(u"ред %1: "_s.arg(line)));
     }
 
-    // What the tool answers on the command line: the status, and a text its
-    // standard output or error must hold ({dir} is a folder holding a good
-    // source "урок.ini" and nothing else).
-    void commandLine_data()
+    // The command line, in a folder holding the source {ini} ("урок.ini"),
+    // and at {ufg} ("TAVN7.UFG") what the row puts there: bytes, or a pipe
+    // or a link to the source. The screen holds every text of "says"; one
+    // that starts with "^" starts the screen, with "!" must not appear.
+    void commands_data()
     {
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("source");
+        QTest::addColumn<QByteArray>("there");
+        QTest::addColumn<QByteArray>("input");
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("says");
-        QTest::newRow("no arguments") << QStringList{} << 0 << "Употреба";
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "Употреба";
-        QTest::newRow("unknown command")
-            << QStringList{"запиши"} << 1 << "Непозната команда „запиши“";
-        QTest::newRow("write without a target")
-            << QStringList{"write", "a.ini"} << 1 << "грешен брой аргументи";
-        QTest::newRow("missing source") << QStringList{"write", "{dir}/няма.ini", "{dir}/T.UFG"}
-                                        << 1 << "не може да бъде отворен";
-        QTest::newRow("target in a missing folder")
-            << QStringList{"write", "{dir}/урок.ini", "{dir}/няма/T.UFG"} << 1
-            << "не може да бъде записан";
-        QTest::newRow("show a missing file")
-            << QStringList{"show", "{dir}/няма.UFG"} << 1 << "не може да бъде отворен";
-    }
-    void commandLine()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        QFETCH(QString, says);
-        QTemporaryDir dir;
-        QVERIFY(writeFile(dir.filePath(u"урок.ini"_s), fullSource().toUtf8()));
-        arguments.replaceInStrings(u"{dir}"_s, dir.path());
-        const ToolRun run = runWith(arguments);
-        QCOMPARE(run.status, status);
-        QVERIFY2((status ? run.err : run.out).contains(says), qPrintable(run.err));
-    }
+        QTest::addColumn<QStringList>("says");
+        const QByteArray good = fullSource().toUtf8();
+        const QByteArray notes("бележки\n");
+        const auto row = [&](const char *name, const char *command, const QByteArray &there,
+                             int status, const QStringList &says, const QByteArray &source) {
+            QTest::newRow(name) << command << source << there << QByteArray() << status << says;
+        };
+        const auto write = [&](const char *name, const char *command, const QByteArray &there,
+                               int status, const QString &says) {
+            row(name, command, there, status, {says}, good);
+        };
+        write("no arguments", "", {}, 0, "Употреба");
+        write("help", "--help", {}, 0, "Употреба");
+        write("unknown command", "запиши", {}, 1, "Непозната команда „запиши“");
+        write("write without a target", "write a.ini", {}, 1, "грешен брой аргументи");
+        write("missing source", "write {dir}/няма.ini {ufg}", {}, 1, "не може да бъде отворен");
+        write("target in a missing folder", "write {ini} {dir}/няма/T.UFG", {}, 1,
+              "не може да бъде записан");
+        write("show a missing file", "show {dir}/няма.UFG", {}, 1, "не може да бъде отворен");
 
-    void badSourceWritesNothing()
-    {
-        QTemporaryDir dir;
-        const QString source = dir.filePath(u"урок.ini"_s);
-        const QString target = dir.filePath(u"TAVN7.UFG"_s);
-        QVERIFY(writeFile(target, QByteArrayLiteral("старо")));
-        QVERIFY(
-            writeFile(source, replaced(fullSource(), "версия = 1.5", "версия = нова").toUtf8()));
-        ToolRun run = runWith({u"write"_s, source, target});
-        QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.startsWith(source + u", ред 4: версията"_s), qPrintable(run.err));
-        QCOMPARE(fileBytes(target), QByteArrayLiteral("старо"));
+        const QString self = u"самият източник"_s;
+        write("one path twice", "write {ini} {ini}", {}, 1, self);
+        write("one path twice, --force", "write --force {ini} {ini}", {}, 1, self);
+        write("./ before the name", "write {ini} {dir}/./урок.ini", {}, 1, self);
+        write("symbolic link to the source", "write --force {ini} {ufg}", "<symlink>", 1, self);
+        write("hard link to the source", "write --force {ini} {ufg}", "<hardlink>", 1, self);
+        write("notes replaced silently", "write {ini} {ufg}", notes, 1, "--force");
+        write("notes with --force", "write --force {ini} {ufg}", notes, 0, "Записан е");
+        write("earlier configuration", "write {ini} {ufg}", configurationOf(u"ALG12"_s), 0,
+              "Записан е");
+        write("pipe replaced", "write --force {ini} {ufg}", "<fifo>", 1, "не е обикновен файл");
+        QByteArray cut = sourceWith(u"TAVN7"_s, u"TAVNя"_s);
+        cut.truncate(cut.indexOf("я") + 1);
+        const auto source = [&](const char *name, const QByteArray &text, int status,
+                                const QString &says) {
+            row(name, "write {ini} {ufg}", status ? notes : QByteArray(), status, {says}, text);
+        };
+        source("source cut inside a character", cut, 1, u"не е записан в UTF-8"_s);
+        source("bad version", sourceWith(u"версия = 1.5"_s, u"версия = нова"_s), 1,
+               u"урок.ini, ред 4: версията"_s);
+        source("emoji quoted as half a pair", sourceWith(u"= TAVN7"_s, u"= TAVN😀"_s), 1, u"„😀“"_s);
+        source("emoji counted as two", sourceWith(u"1 = режими"_s, u"1 = абвгдежзийклмн😀"_s), 1,
+               u"„😀“"_s);
+        source("escape sequence in the identifier", sourceWith(u"= TAVN7"_s, u"= TA\x1b[2JVN7"_s),
+               1, u"„\\x1b“"_s);
+        source("terminal reset echoed from a line",
+               "[урок]\n\x1b"
+               "c\x1b[3J\x07\n",
+               1, u"„\\x1bc\\x1b[3J\\x07“"_s);
+        const QString refuses = u"Внимание: урокът „TAVN7“ ще откаже този файл и ще покаже "
+                                "съобщение 1 („Липсва"_s;
+        source("identifier in lower case", sourceWith(u"= TAVN7"_s, u"= tavn7"_s), 0, refuses);
+        source("identifier in quotes", sourceWith(u"= TAVN7"_s, u"= „TAVN7“"_s), 0, refuses);
 
-        QVERIFY(writeFile(source, QByteArray("[урок]\nидентификатор = \xC0\xC1\n")));
-        run = runWith({u"write"_s, source, target});
-        QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.contains(u"UTF-8"_s), qPrintable(run.err));
-        QCOMPARE(fileBytes(target), QByteArrayLiteral("старо"));
-    }
+        const QString accepted = u"^Урокът „TAVN7“ ще приеме този файл."_s;
+        const QString refused =
+            u"^Урокът „TAVN7“ ще откаже този файл и ще покаже съобщение %1 („"_s;
+        ConfigFile file;
+        file.records[3].setLabel(u"TAVN7"_s);
+        file.records[0].setLabel(u"\x1b[2J\x1b]0;x\x07"_s);
+        file.records[1].setLabel(u"a\x7f\u0098\r"_s);
+        QByteArray record2 = configurationOf(u"TAVN7"_s);
+        record2[184] = char(40);
+        // Record 4 claims 200 characters; behind "TAVN7" lie readable words.
+        QByteArray damaged = configurationOf(u"TAVN7ПРИМАМКА"_s);
+        damaged[384] = char(200);
+        const auto show = [&](const char *name, const QByteArray &there, int status,
+                              const QStringList &says) {
+            row(name, "show {ufg}", there, status, says, good);
+        };
+        show("the lesson's file, flag 17 explained", configurationOf(u"TAVN7"_s), 0,
+             {accepted, u"планът остава достъпен"_s});
+        show("identifier in lower case accepted", configurationOf(u"tavn7"_s), 1,
+             {refused.arg(1), u"„tavn7“"_s});
+        show("599 bytes", configurationOf(u"TAVN7"_s).left(599), 1,
+             {refused.arg(3), u"599 байта"_s, u"!Файл с настройки"_s});
+        show("record 2's label damaged", record2, 1,
+             {refused.arg(1), u"Запис 2"_s, u"запис 2: (повреден: обявени са 40 знака)"_s});
+        show("damaged label decoded first", damaged, 1,
+             {refused.arg(1), u"200 знака"_s, u"!ПРИМАМКА"_s});
+        show("labels sent to the terminal", formatConfiguration(file), 0,
+             {accepted, u"„\\x1b[2J\\x1b]0;x\\x07“\n  запис 2: „a\\x7f\\x98\\x0d“"_s});
+        show("identity sets the clipboard", configurationOf(u"\x1b]52;c;eA==\x07"_s), 1,
+             {refused.arg(1), u"„\\x1b]52;c;eA==\\x07“"_s});
 
-    void showRefusesDamagedFiles()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"TAVN7.UFG"_s);
-        ConfigFile file = fullSourceFile();
-        QVERIFY(writeFile(path, formatConfiguration(file).left(599)));
-        ToolRun run = runWith({u"show"_s, path});
-        QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.contains(u"599 байта"_s), qPrintable(run.err));
-        QVERIFY(run.out.isEmpty());
-
-        file.records[1].labelLength = 40;
-        QVERIFY(writeFile(path, formatConfiguration(file)));
-        run = runWith({u"show"_s, path});
-        QCOMPARE(run.status, 1);
-        QVERIFY(run.out.contains(u"запис 2: (повреден: обявени са 40 знака)"_s));
-        QVERIFY2(run.err.contains(u"Запис 2"_s), qPrintable(run.err));
-    }
-
-    void scrambleLinesForTheLesson()
-    {
+        const auto input = [&](const char *name, const char *command, const QByteArray &bytes,
+                               int status, const QStringList &says) {
+            QTest::newRow(name) << command << good << QByteArray() << bytes << status << says;
+        };
         const QStringList lines{u"Разделете x^3 - 6x^2 + 11x - 6 на x - 1."_s, QString(),
                                 u"Ёё №5 — „кавички“"_s};
-        const ToolRun scrambled = runWith({u"scramble"_s}, lines.join(u'\n') + '\n');
-        QCOMPARE(scrambled.status, 0);
-        QStringList stored = scrambled.out.split(u'\n');
-        QCOMPARE(stored.takeLast(), QString());
-        QCOMPARE(stored.size(), lines.size());
-        for (int i = 0; i < lines.size(); ++i) {
-            QVERIFY(stored.at(i) != lines.at(i));
-            QCOMPARE(unscrambleText(stored.at(i)), lines.at(i));
+        QString scrambled;
+        for (const QString &line : lines)
+            scrambled += scrambleText(line) + u'\n';
+        input("lines scrambled one by one", "scramble", (lines.join(u'\n') + u'\n').toUtf8(), 0,
+              {u'^' + scrambled});
+        input("and back", "unscramble", scrambled.toUtf8(), 0, {u'^' + lines.join(u'\n') + u'\n'});
+        input("a character outside the code page", "scramble", "а\nüб\n", 1,
+              {u"^ред 2: знакът „ü“"_s, scrambleText(u"?б"_s) + u'\n'});
+        QByteArray half("аб");
+        half.chop(1);
+        for (const char *command : {"scramble", "unscramble"}) {
+            for (const QByteArray &bytes : {QByteArray("\xFF\xFE"
+                                                       "a\0\n\0",
+                                                       6),
+                                            half, QByteArray("\xD0\xE0\xE7\xE4\xE5\xEB\n")})
+                QTest::addRow("%s: %s", command, bytes.toHex().constData())
+                    << command << good << QByteArray() << bytes << 1
+                    << QStringList{u"Входът не е записан в UTF-8"_s};
         }
-        const ToolRun back = runWith({u"unscramble"_s}, scrambled.out);
-        QCOMPARE(back.out, lines.join(u'\n') + '\n');
+        // A bell in first place scrambles to a line feed.
+        input("bell", "scramble", QByteArray("ред\n\x07") + "абв\n", 1,
+              {u"ред 2: управляващият знак „\\x07“"_s});
+        input("byte-order mark and CR LF", "scramble", "\xEF\xBB\xBFред\r\n", 0,
+              {scrambleText(u"ред"_s) + u'\n'});
+        input("unscrambled escape sequence", "unscramble",
+              scrambleText(u"\x1b]0;x\x07 \u0098"_s).toUtf8(), 0, {u"\\x1b]0;x\\x07 \\x98\n"_s});
+    }
+    void commands()
+    {
+        QFETCH(QString, command);
+        QFETCH(QByteArray, source);
+        QFETCH(QByteArray, there);
+        QFETCH(QByteArray, input);
+        QFETCH(int, status);
+        QFETCH(QStringList, says);
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(u"урок.ini"_s);
+        const QString ufg = dir.filePath(u"TAVN7.UFG"_s);
+        QVERIFY(writeFile(ini, source));
+        const QByteArray ufgName = QFile::encodeName(ufg);
+        if (there == "<symlink>")
+            QVERIFY(QFile::link(ini, ufg));
+        else if (there == "<hardlink>")
+            QCOMPARE(::link(QFile::encodeName(ini).constData(), ufgName.constData()), 0);
+        else if (there == "<fifo>")
+            QCOMPARE(::mkfifo(ufgName.constData(), 0600), 0);
+        else if (!there.isEmpty())
+            QVERIFY(writeFile(ufg, there));
+        command.replace(u"{ini}"_s, ini).replace(u"{ufg}"_s, ufg).replace(u"{dir}"_s, dir.path());
 
-        const ToolRun foreign = runWith({u"scramble"_s}, u"а\nüб\n"_s);
-        QCOMPARE(foreign.status, 1);
-        QVERIFY2(foreign.err.startsWith(u"ред 2: знакът „ü“"_s), qPrintable(foreign.err));
-        QCOMPARE(unscrambleText(foreign.out.split(u'\n').at(1)), u"?б"_s);
+        QTest::failOnWarning(QRegularExpression(u"raw or lost"_s));
+        const ToolRun run = runTezomatConfig(command.split(u' ', Qt::SkipEmptyParts), input);
+        QCOMPARE(run.status, status);
+        for (const QString &text : says) {
+            if (text.startsWith(u'!'))
+                QVERIFY2(!run.screen.contains(text.mid(1)), qPrintable(run.screen));
+            else if (text.startsWith(u'^'))
+                QVERIFY2(run.screen.startsWith(text.mid(1)), qPrintable(run.screen));
+            else
+                QVERIFY2(run.screen.contains(text), qPrintable(run.screen));
+        }
+        // A refusal goes to the error stream, and so does the only warning of a command done.
+        QCOMPARE(run.err.isEmpty(), status == 0 && !says.first().startsWith(u"Внимание"_s));
+        QCOMPARE(fileBytes(ini), source);
+        if (there == "<fifo>")
+            QVERIFY(QFileInfo(ufg).exists() && !QFileInfo(ufg).isFile());
+        else if (status == 0 && command.startsWith(u"write"_s))
+            QCOMPARE(fileBytes(ufg).size(), kConfigFileSize);
+        else if (!there.startsWith('<'))
+            QCOMPARE(fileBytes(ufg), there.isEmpty() ? QByteArray("<missing>") : there);
     }
 };
 

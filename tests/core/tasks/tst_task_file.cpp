@@ -1,7 +1,7 @@
 #include "core/tasks/task_file.h"
+#include "support/files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,16 +40,13 @@ private Q_SLOTS:
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("TAVN7_03.TXT"));
-        const auto contents = [&path] {
-            QFile f(path);
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-        };
         QCOMPARE(saveTaskFile(path, TaskFileKind::StatementAndAnswer, task), WriteFailure::None);
-        QVERIFY(contents().startsWith("\xD3\xF1\xEB\xEE\xE2\xE8\xE5")); // "Условие" in Windows-1251
+        QVERIFY(test::fileBytes(path).startsWith(
+            "\xD3\xF1\xEB\xEE\xE2\xE8\xE5")); // "Условие" in Windows-1251
         // Saved again, replaced; a "√" makes the whole file UTF-8 with its mark.
         QCOMPARE(saveTaskFile(path, TaskFileKind::AuthorSolution, task), WriteFailure::None);
-        QCOMPARE(contents(), QByteArray("\xEF\xBB\xBF\r\nx = \xE2\x88\x9A"
-                                        "4"));
+        QCOMPARE(test::fileBytes(path), QByteArray("\xEF\xBB\xBF\r\nx = \xE2\x88\x9A"
+                                                   "4"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
                  QStringList{QStringLiteral("TAVN7_03.TXT")});
     }

@@ -31,12 +31,8 @@ private Q_SLOTS:
         const QString stored = u'#' + QString(25, u'A');
         const QString plain = unscrambleText(stored);
         QCOMPARE(plain.size(), 25);
-        QCOMPARE(plain.at(0), QChar('A' ^ 13));
-        QCOMPARE(plain.at(10), QChar('A' ^ 23)); // 11th
-        QCOMPARE(plain.at(11), QChar('A' ^ 12)); // 12th
-        QCOMPARE(plain.at(12), QChar('A' ^ 13)); // 13th
-        QCOMPARE(plain.at(23), QChar('A' ^ 12)); // 24th
-        QCOMPARE(plain.at(24), QChar('A' ^ 13)); // 25th
+        for (int i = 0; i < 25; ++i)
+            QCOMPARE(plain.at(i), QChar('A' ^ (12 + (i + 1) % 12)));
     }
 
     void roundTrip_data()

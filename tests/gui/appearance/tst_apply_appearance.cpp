@@ -13,6 +13,7 @@
 
 using namespace lesson;
 using namespace lesson::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -63,7 +64,7 @@ private Q_SLOTS:
         const QFont listFont = tasks->List_Un[1]->font();
         const QColor clock = backgroundColour(tasks->Chasownik_Label[0]);
         Cwiat *w = r.lesson->openCwiat(); // on the start values of the list
-        clickRow(w->List_font[0], 0);     // DejaVu Sans
+        clickItem(w->List_font[0], 0);    // DejaVu Sans
         QVERIFY(!r.lesson->hasTezoZad());
         w->mnu_zapis->trigger();
 
@@ -79,7 +80,7 @@ private Q_SLOTS:
             QCOMPARE(backgroundColour(field), QColor(0, 128, 0));
             QCOMPARE(textColour(field), QColor(8, 0, 0));
             const bool enlarged = field == zad->Obsho_Pole;
-            QVERIFY2((field->font().family() == QStringLiteral("DejaVu Sans")) != enlarged,
+            QVERIFY2((field->font().family() == u"DejaVu Sans"_s) != enlarged,
                      qPrintable(field->objectName()));
             QVERIFY2((field->font().pointSize() == 12) != enlarged,
                      qPrintable(field->objectName()));
@@ -107,12 +108,20 @@ private Q_SLOTS:
         r.lesson->cwiat()->mnu_Otkaz->trigger();
         tezo->mnu_Wyprosi->trigger();
         QVERIFY(QTest::qWaitForWindowActive(tasks));
-        for (int i : {3, 1, 0, 4, 2}) { // the pupil clicks into every pane
+        // The pupil clicks into every pane: it turns grey, the others take the
+        // fields' green, and the clipboard is emptied.
+        const int clears = r.platform.clipboardClears;
+        for (int i : {3, 1, 0, 4, 2}) {
             QTest::mouseClick(tasks->Text_Un[std::size_t(i)]->viewport(), Qt::LeftButton);
             QCOMPARE(tasks->FocusedPane, quint8(i));
-            for (LessonText *pane : tasks->Text_Un)
+            for (LessonText *pane : tasks->Text_Un) {
+                QCOMPARE(backgroundColour(pane), pane == tasks->Text_Un[std::size_t(i)]
+                                                     ? QColor(125, 110, 105)
+                                                     : QColor(0, 128, 0));
                 QVERIFY(textColour(pane) != backgroundColour(pane));
+            }
         }
+        QCOMPARE(r.platform.clipboardClears, clears + 5);
         QCOMPARE(look(*r.lesson), before);
 
         // Fields edited black and their text white, then "Отказ": the panes

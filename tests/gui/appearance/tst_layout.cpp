@@ -1,9 +1,9 @@
 #include "gui/lesson_window/tezo.h"
 #include "gui/tasks_window/tezo_n.h"
 #include "gui/widgets/twips.h"
+#include "support/screenshots.h"
 #include "support/scripted_platform.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -11,20 +11,13 @@
 
 using namespace lesson;
 using namespace lesson::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 bool near(double a, double b)
 {
     return std::abs(a - b) < 0.05;
-}
-
-// With LESSON_SCREENSHOTS set to a folder, the window is saved there too.
-void keep(QWidget *window, const QString &name)
-{
-    const QString folder = qEnvironmentVariable("LESSON_SCREENSHOTS");
-    if (!folder.isEmpty() && QDir().mkpath(folder))
-        window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
 
 // The lesson window shown at its design size, with its 21 laid-out controls.
@@ -82,34 +75,15 @@ struct Shown {
 class TestLayout : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void doublingTheWidthDoublesLeftAndWidth()
+    // Minimised, every control is 0; back at design size after any number
+    // of sizes, every control is where it was. Four times as wide, the tasks
+    // window stops at the screen. Twice as wide, left and width double, top,
+    // height and the font stay, the tasks window grows with its fields, and
+    // resizing it alone moves nothing.
+    void resizingFollowsTheDesign()
     {
         Shown s;
-        const QFont font = s.tezo->Text_U[1]->font();
-        s.resizeInner({2 * s.inner.width(), s.inner.height()});
-        QCOMPARE(s.tezo->centralWidget()->width(), 2 * s.inner.width());
-        const QList<QRectF> now = s.geometries();
-        for (int i = 0; i < now.size(); ++i) {
-            const QRectF g = now[i], d = s.design[i];
-            QVERIFY2(near(g.left(), 2 * d.left()) && near(g.width(), 2 * d.width()) &&
-                         near(g.top(), d.top()) && near(g.height(), d.height()),
-                     qPrintable(s.controls[i]->objectName()));
-        }
-        QCOMPARE(s.tezo->Text_U[1]->font(), font);
-        // The tasks window grew with its fields; resizing it alone moves none.
-        QCOMPARE(s.tasks->centralWidget()->size(), QSize(2 * 960, 640));
-        QVERIFY(s.tasksFieldsInside());
-        s.tasks->resize(700, 500);
-        QCOMPARE(s.geometries(), now);
-        s.tezo->mnu_Wyprosi_Click();
-        if (QTest::qWaitForWindowExposed(s.tasks))
-            keep(s.tasks, QStringLiteral("tasks-twice-as-wide"));
-    }
-
-    void resizingNeverAccumulates()
-    {
-        Shown s;
-        s.tezo->centralWidget()->resize(0, 0); // minimised
+        s.tezo->centralWidget()->resize(0, 0);
         for (const QRectF &g : s.geometries())
             QCOMPARE(g, QRectF(0, 0, 0, 0));
         s.tezo->centralWidget()->resize(s.inner);
@@ -123,59 +97,31 @@ private Q_SLOTS:
             QVERIFY2(back[i].toRect() == s.design[i].toRect(),
                      qPrintable(s.controls[i]->objectName()));
         QCOMPARE(s.tasks->centralWidget()->size(), QSize(960, 640));
-    }
 
-    void tasksWindowGrowsNoFurtherThanTheScreen()
-    {
-        Shown s;
         s.resizeInner({4 * s.inner.width(), s.inner.height()});
         const int width = s.tasks->centralWidget()->width();
         QVERIFY(width > 2 * 960 && width <= s.tezo->screen()->availableGeometry().width());
         QVERIFY(s.tasksFieldsInside());
         QVERIFY(near(twipsGeometry(s.tezo->List_Ur[0]).width(), 40000));
-    }
 
-    void barAndTapeKeepTheirProportions()
-    {
-        ContentStore store = lessonContent();
-        store.Wremena[2].write(1, QStringLiteral("1"));
-        store.Wremena[2].write(2, QStringLiteral("10"));
-        Shown s(store);
-        Tezo *tezo = s.tezo;
-        for (int k : {10, 13, 16, 17, 19})
-            tezo->ModeFlagTable.write(k, QStringLiteral("1"));
-        tezo->List_Ur[0]->setEnabled(true);
-        const auto second = [tezo] {
-            do
-                tezo->Timer1_Timer();
-            while (tezo->run.TickCount % 10 != 0);
-        };
-        LessonList *plan = tezo->List_Ur[0];
-        for (int k : {1, 2}) {
-            QTest::mouseClick(plan->viewport(), Qt::LeftButton, {},
-                              plan->visualItemRect(plan->item(k - 1)).center());
-            for (int i = 0; i < (k == 1 ? 1 : 5); ++i)
-                second();
+        const QFont font = s.tezo->Text_U[1]->font();
+        s.resizeInner({2 * s.inner.width(), s.inner.height()});
+        QCOMPARE(s.tezo->centralWidget()->width(), 2 * s.inner.width());
+        const QList<QRectF> now = s.geometries();
+        for (int i = 0; i < now.size(); ++i) {
+            const QRectF g = now[i], d = s.design[i];
+            QVERIFY2(near(g.left(), 2 * d.left()) && near(g.width(), 2 * d.width()) &&
+                         near(g.top(), d.top()) && near(g.height(), d.height()),
+                     qPrintable(s.controls[i]->objectName()));
         }
-        // Half of the bar is gone, a sixth of the tape is green.
-        keep(tezo, QStringLiteral("lesson-half-way"));
-        for (const QSize half : {QSize(3, 2), QSize(3, 3)}) {
-            s.resizeInner(
-                {s.inner.width() * half.width() / 2, s.inner.height() * half.height() / 2});
-            const double x = double(tezo->centralWidget()->width()) / s.inner.width();
-            const double y = double(tezo->centralWidget()->height()) / s.inner.height();
-            const QRectF bar = twipsGeometry(tezo->Shape_Lenta[0]);
-            const QRectF elapsed = twipsGeometry(tezo->Shape_Lenta[1]);
-            const QRectF red = twipsGeometry(tezo->Shape_Lenta[2]);
-            QVERIFY(near(bar.top(), 495 * y) && near(bar.height(), 2500 * y));
-            QVERIFY(near(elapsed.top(), 3000 * y) && near(elapsed.height(), 2515 * y));
-            QVERIFY(near(red.left(), 2193 * x) && near(red.width(), 9167 * x));
-            QVERIFY(near(twipsGeometry(tezo->Shape_Lenta[3]).width(), 1848 * x));
-            if (half.height() == 2)
-                keep(tezo, QStringLiteral("lesson-one-and-a-half-wide"));
-        }
-        second(); // goes on from there
-        QVERIFY(near(twipsGeometry(tezo->Shape_Lenta[0]).height(), 2000 * 1.5));
+        QCOMPARE(s.tezo->Text_U[1]->font(), font);
+        QCOMPARE(s.tasks->centralWidget()->size(), QSize(2 * 960, 640));
+        QVERIFY(s.tasksFieldsInside());
+        s.tasks->resize(700, 500);
+        QCOMPARE(s.geometries(), now);
+        s.tezo->mnu_Wyprosi_Click();
+        if (QTest::qWaitForWindowExposed(s.tasks))
+            keep(s.tasks, u"tasks-twice-as-wide"_s);
     }
 };
 
@@ -185,7 +131,7 @@ int main(int argc, char *argv[])
 {
     QTemporaryDir folder;
     if (qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen"))) {
-        QFile config(folder.filePath(QStringLiteral("screen.json")));
+        QFile config(folder.filePath(u"screen.json"_s));
         if (!config.open(QIODevice::WriteOnly) ||
             config.write(R"({"windowFrameMargins": false, "screens": [{"name": "lesson",
                 "x": 0, "y": 0, "width": 2560, "height": 1600, "logicalDpi": 96,

@@ -1,16 +1,14 @@
 #include "core/tasks/written_file.h"
-#include "gui/lesson_window/tezo.h"
 #include "gui/qt_platform.h"
 #include "gui/small_windows/tezo_zad.h"
 #include "gui/tasks_window/tezo_n.h"
-#include "support/configuration.h"
+#include "support/started_lesson.h"
 #include "support/unwritable_folder.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 #include <csignal>
@@ -18,49 +16,18 @@
 
 using namespace lesson;
 using namespace lesson::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kHeading = QStringLiteral("Има въведен текст по следните задачи:\r\n");
-const QString kAnswers = QStringLiteral("OTGOWORI.TXT");
+const QString kHeading = u"Има въведен текст по следните задачи:\r\n"_s;
+const QString kAnswers = u"OTGOWORI.TXT"_s;
 
-// The task list, recording at exit, the tasks command and "Фокус" on;
-// every task has 300 seconds.
-QByteArray recordingConfiguration(std::initializer_list<int> more = {}, int flag12 = 1)
+// Every flag on but the ones named; flag 31 would choose the file's other name.
+void start(LessonRun &r, std::initializer_list<int> flagsOff = {31})
 {
-    ConfigFile file = lessonConfiguration();
-    for (int k : {1, 16, 24})
-        setFlag(file, k, 1);
-    for (int k : more)
-        setFlag(file, k, 1);
-    setFlag(file, 12, qint16(flag12));
-    for (int t = 0; t < 15; ++t)
-        file.records[3].Values[std::size_t(t)] = 300;
-    return formatConfiguration(file);
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void start(LessonRun &r, std::initializer_list<int> more = {}, int flag12 = 1)
-{
-    writeBytes(r, recordingConfiguration(more, flag12));
-    r.lesson->start();
+    startWithFlags(r, flagsOff);
     QVERIFY(QTest::qWaitForWindowExposed(r.lesson->tezo()));
-}
-
-// Types a text key by key, Cyrillic and symbols included.
-void type(QWidget *control, const QString &text)
-{
-    for (int i = 0; i < text.size(); ++i) {
-        QString key(text.at(i));
-        if (text.at(i).isHighSurrogate())
-            key += text.at(++i);
-        QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, key, Qt::NoModifier);
-    }
 }
 
 // The pupil opens the tasks window, clicks task t ("Да" to leaving the one
@@ -69,13 +36,11 @@ void answerTask(LessonRun &r, int t, const QString &answer)
 {
     Tezo_n *tasks = r.lesson->tezoN();
     r.lesson->tezo()->mnu_Wyprosi->trigger();
-    LessonList *list = tasks->List_Un[1];
-    if (list->ListIndex() != t - 1) {
+    if (tasks->List_Un[1]->ListIndex() != t - 1) {
         r.platform.answers.append(true);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(t - 1)).center());
+        clickItem(tasks->List_Un[1], t - 1);
     }
-    type(tasks->Text_Un[0], answer);
+    typeText(tasks->Text_Un[0], answer);
     tasks->mnu_IzhodN->trigger();
 }
 
@@ -117,28 +82,37 @@ private Q_SLOTS:
     {
         LessonRun r;
         start(r);
-        answerTask(r, 1, QStringLiteral("x = 2"));  // five characters: not recorded
-        answerTask(r, 3, QStringLiteral("x = ±2")); // six: recorded
-        QFile old(r.path(kAnswers));                // a file of an earlier run
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(500, 'x')) == 500);
-        old.close();
+        answerTask(r, 1, u"x = 2"_s);                               // five characters: not recorded
+        answerTask(r, 3, u"x = ±2"_s);                              // six: recorded
+        QVERIFY(writeFile(r.path(kAnswers), QByteArray(500, 'x'))); // of an earlier run
         chooseExit(r);
-        QCOMPARE(r.platform.asked.last().text, QStringLiteral("Желаете ли изход от урока?"));
+        QCOMPARE(r.platform.asked.last().text, u"Желаете ли изход от урока?"_s);
+        QCOMPARE(r.platform.asked.last().defaultButton, MessageSpec::DefaultButton::No);
+        QVERIFY(r.lesson->hasEnded() && !r.lesson->tezo()->isVisible());
         QCOMPARE(r.platform.quitCalls, 1);
-        const QByteArray bytes = contents(r.path(kAnswers));
+        const QByteArray bytes = fileBytes(r.path(kAnswers));
         QCOMPARE(bytes, encodeWrittenText(kHeading + "Задача  3\r\nx = ±2\r\n"));
         QVERIFY(bytes.endsWith("\xC7\xE0\xE4\xE0\xF7\xE0  3\r\nx = \xB1"
                                "2\r\n")); // Windows-1251
     }
 
-    void charactersOutsideTheCodePageSurvive()
+    // The frame's close button asks as "Изход" does: "Не" keeps the lesson,
+    // "Да" records. Flag 31 picks the other name; a character outside the
+    // code page makes the file UTF-8.
+    void closeBoxRecordsUnderTheOtherName()
     {
         LessonRun r;
-        start(r, {31}); // flag 31 picks the other name
-        answerTask(r, 2, QStringLiteral("√4 = 2, x² ≤ 4 😀"));
-        chooseExit(r);
+        start(r, {});
+        answerTask(r, 2, u"√4 = 2, x² ≤ 4 😀"_s);
+        r.platform.answers = {false, true};
+        Tezo *tezo = r.lesson->tezo();
+        QVERIFY(!tezo->close());
+        QVERIFY(tezo->isVisible() && !r.lesson->hasEnded() && r.platform.quitCalls == 0);
+        QVERIFY(!QFile::exists(r.path(u"OTGOWOR2.TXT"_s)));
+        tezo->close();
+        QVERIFY(r.lesson->hasEnded() && !tezo->isVisible() && r.platform.quitCalls == 1);
         QVERIFY(!QFile::exists(r.path(kAnswers)));
-        QCOMPARE(contents(r.path(QStringLiteral("OTGOWOR2.TXT"))),
+        QCOMPARE(fileBytes(r.path(u"OTGOWOR2.TXT"_s)),
                  "\xEF\xBB\xBF" + (kHeading + "Задача  2\r\n√4 = 2, x² ≤ 4 😀\r\n").toUtf8());
     }
 
@@ -161,8 +135,8 @@ private Q_SLOTS:
         QFETCH(bool, recorded);
         LessonRun r;
         r.platform.driveType = quint8(drive);
-        start(r, {}, flag12);
-        r.lesson->tezoN()->List_Un3.write(4, QStringLiteral("(x+1)^2"));
+        flag12 ? start(r) : start(r, {12, 31});
+        r.lesson->tezoN()->List_Un3.write(4, u"(x+1)^2"_s);
         chooseExit(r, false);
         QVERIFY(!r.lesson->hasEnded() && !QFile::exists(r.path(kAnswers)));
         chooseExit(r);
@@ -170,24 +144,11 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(r.path(kAnswers)), recorded);
     }
 
-    void closeBoxRecordsLikeTheExitCommand()
-    {
-        LessonRun r;
-        start(r);
-        answerTask(r, 1, QStringLiteral("x1 = 1, x2 = 2"));
-        r.platform.answers = {false, true};
-        r.lesson->tezo()->close();
-        QVERIFY(r.lesson->tezo()->isVisible() && !QFile::exists(r.path(kAnswers)));
-        r.lesson->tezo()->close();
-        QCOMPARE(contents(r.path(kAnswers)),
-                 encodeWrittenText(kHeading + "Задача  1\r\nx1 = 1, x2 = 2\r\n"));
-    }
-
     void answerTypedInTheEnlargedFieldAfterReturning()
     {
         LessonRun r;
         start(r);
-        answerTask(r, 1, QStringLiteral("начало"));
+        answerTask(r, 1, u"начало"_s);
         Tezo_n *tasks = r.lesson->tezoN();
         r.lesson->tezo()->mnu_Wyprosi->trigger();
         tasks->Text_Un_GotFocus(0);
@@ -195,9 +156,9 @@ private Q_SLOTS:
         tasks->mnu_IzhodN->trigger();
         LessonText *enlarged = r.lesson->tezoZad()->Obsho_Pole;
         enlarged->moveCursor(QTextCursor::End);
-        type(enlarged, QStringLiteral(" и край"));
+        typeText(enlarged, u" и край"_s);
         chooseExit(r);
-        QCOMPARE(contents(r.path(kAnswers)),
+        QCOMPARE(fileBytes(r.path(kAnswers)),
                  encodeWrittenText(kHeading + "Задача  1\r\nначало и край\r\n"));
     }
 
@@ -208,13 +169,11 @@ private Q_SLOTS:
         QDir::setCurrent(folder);
         BoxesOnScreen platform;
         auto lesson = std::make_unique<Lesson>(lessonContent(), platform);
-        QFile config(QStringLiteral("TAVN7.UFG"));
-        QVERIFY(config.open(QIODevice::WriteOnly) && config.write(recordingConfiguration()) > 0);
-        config.close();
+        QVERIFY(writeFile(u"TAVN7.UFG"_s, configurationWithFlagsOff({31})));
         lesson->start();
-        lesson->tezoN()->List_Un3.write(2, QStringLiteral("x = 1 или x = 2"));
+        lesson->tezoN()->List_Un3.write(2, u"x = 1 или x = 2"_s);
         makeCurrentFolderUnwritable();
-        platform.clicks = QStringList{QStringLiteral("Да"), QStringLiteral("Добре")};
+        platform.clicks = QStringList{u"Да"_s, u"Добре"_s};
         lesson->tezo()->Izhod->trigger();
         QCOMPARE(platform.texts.size(), 2);
         QVERIFY2(platform.texts[1].startsWith(QStringLiteral(
@@ -227,10 +186,10 @@ private Q_SLOTS:
         makeFolderWritableAgain(folder);
         QDir().mkpath(folder);
         QDir::setCurrent(folder);
-        platform.clicks = QStringList{QStringLiteral("Да")};
+        platform.clicks = QStringList{u"Да"_s};
         lesson->tezo()->Izhod->trigger();
         QCOMPARE(platform.quits, 1);
-        QCOMPARE(contents(QDir(folder).filePath(kAnswers)),
+        QCOMPARE(fileBytes(QDir(folder).filePath(kAnswers)),
                  encodeWrittenText(kHeading + "Задача  2\r\nx = 1 или x = 2\r\n"));
         lesson.reset();
         QDir::setCurrent(QDir::tempPath());
@@ -240,9 +199,7 @@ private Q_SLOTS:
     {
         LessonRun r;
         start(r);
-        QFile old(r.path(kAnswers));
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("earlier answers") > 0);
-        old.close();
+        QVERIFY(writeFile(r.path(kAnswers), "earlier answers"));
         r.lesson->tezoN()->List_Un3.write(5, QString(200, QLatin1Char('a')));
         // Files may grow to 64 bytes only, as on a disk that fills up.
         rlimit before{};
@@ -256,10 +213,10 @@ private Q_SLOTS:
         std::signal(SIGXFSZ, handler);
         QVERIFY(!r.lesson->hasEnded());
         QVERIFY(r.platform.asked.last().text.contains(kAnswers));
-        QCOMPARE(contents(r.path(kAnswers)), QByteArray("earlier answers"));
+        QCOMPARE(fileBytes(r.path(kAnswers)), QByteArray("earlier answers"));
         QCOMPARE(QDir(r.directory.path()).entryList(QDir::Files).size(), 2); // no leftovers
         chooseExit(r);
-        QVERIFY(contents(r.path(kAnswers)).endsWith(QByteArray(200, 'a') + "\r\n"));
+        QVERIFY(fileBytes(r.path(kAnswers)).endsWith(QByteArray(200, 'a') + "\r\n"));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "support/lesson_setup.h"
 #include "support/pictures.h"
+#include "support/pupil.h"
 
 using namespace lesson;
 using namespace lesson::test;
@@ -57,43 +58,54 @@ private Q_SLOTS:
         QCOMPARE(shown.at(2), u"2б) формули на Виет"_s);
     }
 
-    // A point shows its text and picture and starts its time; chosen again it
-    // starts over, or with flag 18 goes on; a finished point is not timed
-    // again; without flag 17 the plan locks while a point is timed.
+    // Focus alone chooses nothing. A click on a point shows its text and
+    // picture and starts its time; chosen again, also as the item already
+    // selected, it starts over, or with flag 18 goes on; a finished point is
+    // not timed again; without flag 17 the plan locks while a point is timed.
     void selectingAPoint()
     {
         LessonRun r;
+        r.lesson->start();
         Tezo *tezo = startWithFlags(r, {10, 17});
+        QVERIFY(QTest::qWaitForWindowExposed(tezo));
         const ContentStore &s = r.lesson->store();
         LessonList *plan = tezo->List_Ur[0];
-        plan->setListIndex(1);
+        tezo->activateWindow();
+        plan->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        QCOMPARE(timing(tezo) + u' ' + QString::number(plan->ListIndex()), u"0/0 0 1 -1"_s);
+
+        clickItem(plan, 1);
         QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[2]);
         QVERIFY(tezo->Picture_Ur[0]->picture().samePicture(s.Grafika_G[6]));
         QCOMPARE(timing(tezo), u"6/1 2 12"_s);
         QVERIFY(plan->isEnabled());
-        plan->setListIndex(0);
+        clickItem(plan, 0);
         QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[1]);
         QVERIFY(tezo->Picture_Ur[0]->picture().isEmpty());
         QCOMPARE(timing(tezo), u"0/1 1 10"_s); // clearing leaves the source alone
 
         for (bool resume : {false, true}) {
             tezo->ModeFlagTable.write(18, resume ? u"1"_s : u"0"_s);
-            plan->setListIndex(2);
+            clickItem(plan, 2);
             tezo->run.PointTime[3] = 5; // five of its fourteen seconds are left
-            plan->setListIndex(0);
-            plan->setListIndex(2);
+            clickItem(plan, 0);
+            clickItem(plan, 2);
             QCOMPARE(tezo->run.PointTime[3], qint16(resume ? 5 : 14));
             QCOMPARE(tezo->run.CurrentPointTime, qint16(resume ? 5 : 14));
+            tezo->run.PointTime[3] = 3;
+            clickItem(plan, 2);
+            QCOMPARE(tezo->run.PointTime[3], qint16(resume ? 3 : 14));
         }
         tezo->run.PointDone[4] = 1;
         tezo->run.PointTime[4] = 0;
-        plan->setListIndex(3);
+        clickItem(plan, 3);
         QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[4]);
         QCOMPARE(tezo->run.PointTime[4], qint16(0));
-        QCOMPARE(tezo->run.CurrentPointTime, qint16(5)); // still the time of point 3
+        QCOMPARE(tezo->run.CurrentPointTime, qint16(3)); // still the time of point 3
 
         tezo->ModeFlagTable.write(17, u"0"_s);
-        plan->setListIndex(0);
+        clickItem(plan, 0);
         QVERIFY(!plan->isEnabled());
     }
 
@@ -171,29 +183,6 @@ private Q_SLOTS:
         QVERIFY(gra->isVisible());
         QCOMPARE(gra->outerSizeTwips(), QSizeF(521 * 15 + 100, 336 * 15 + 100));
         QVERIFY(r.lesson->store().Grafika_G[0].samePicture(store.Grafika_G[6]));
-    }
-
-    // Focus alone chooses nothing; a click chooses, also on the item already
-    // selected: with flag 18 off its time then starts over.
-    void pupilClickGoesThroughTheSameHandler()
-    {
-        LessonRun r;
-        r.lesson->start();
-        Tezo *tezo = startWithFlags(r, {10, 17});
-        LessonList *plan = tezo->List_Ur[0];
-        QVERIFY(QTest::qWaitForWindowExposed(tezo));
-        tezo->activateWindow();
-        plan->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
-        QCOMPARE(plan->ListIndex(), -1);
-        QCOMPARE(tezo->run.PointTime[0], qint16(0));
-
-        const QRect second = plan->visualItemRect(plan->item(1));
-        QTest::mouseClick(plan->viewport(), Qt::LeftButton, {}, second.center());
-        QCOMPARE(tezo->Text_U[1]->Text(), r.lesson->store().Podtochki[2]);
-        tezo->run.PointTime[2] = 3;
-        QTest::mouseClick(plan->viewport(), Qt::LeftButton, {}, second.center());
-        QCOMPARE(tezo->run.PointTime[2], qint16(12));
     }
 };
 

@@ -1,6 +1,8 @@
 #include "gui/lesson_window/tezo.h"
 #include "gui/tasks_window/tezo_n.h"
 #include "gui/widgets/twips.h"
+#include "support/pupil.h"
+#include "support/screenshots.h"
 #include "support/scripted_platform.h"
 
 #include <QAction>
@@ -10,6 +12,7 @@
 
 using namespace lesson;
 using namespace lesson::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -26,18 +29,13 @@ struct Run {
         tezo = run->lesson->tezo();
         tezo->Timer1->stop();
         for (int k : flagsOn)
-            tezo->ModeFlagTable.write(k, QStringLiteral("1"));
+            tezo->ModeFlagTable.write(k, u"1"_s);
         tezo->List_Ur[0]->setEnabled(true);
         if (!QTest::qWaitForWindowExposed(tezo))
             qWarning("the lesson window was not shown");
     }
     // The pupil clicks point k of the plan.
-    void choose(int k)
-    {
-        LessonList *plan = tezo->List_Ur[0];
-        QTest::mouseClick(plan->viewport(), Qt::LeftButton, {},
-                          plan->visualItemRect(plan->item(k - 1)).center());
-    }
+    void choose(int k) { clickItem(tezo->List_Ur[0], k - 1); }
     // One step of the point clock: the ticks up to the next tenth.
     void second()
     {
@@ -127,20 +125,40 @@ private Q_SLOTS:
         QCOMPARE(r.tezo->run.PointDone[1], quint8(1));
     }
 
-    void ticksFrozenWhileTheTasksWindowIsOpen()
+    // Resized half way through the plan, bar and tape keep their proportions,
+    // and the next second goes on from there.
+    void barAndTapeKeepTheirProportions()
     {
-        Run r({1, 12, 14, 16, 18, 20}, {10, 16, 17});
+        Run r({1, 10, 14, 16, 18, 20}, {10, 13, 16, 17, 19});
         r.choose(1);
-        r.second(); // done: flag 16 frees the tasks command
-        r.choose(2);
         r.second();
-        r.tezo->Timer1->start();
-        r.tezo->mnu_Wyprosi->trigger();
-        Tezo_n *tasks = r.run->lesson->tezoN();
-        QVERIFY(!r.tezo->Timer1->isActive() && tasks->Timer_n->isActive());
-        tasks->mnu_IzhodN->trigger();
-        QVERIFY(r.tezo->Timer1->isActive() && !tasks->Timer_n->isActive());
-        QCOMPARE(r.tezo->run.PointTime[2], qint16(11));
+        r.choose(2);
+        for (int i = 0; i < 5; ++i)
+            r.second();
+        // Half of the bar is gone, a sixth of the tape is green.
+        keep(r.tezo, u"lesson-half-way"_s);
+        const QSize window = r.tezo->size(), inner = r.tezo->centralWidget()->size();
+        const auto near = [](double a, double b) {
+            return std::abs(a - b) < 0.05;
+        };
+        for (const QSize half : {QSize(3, 2), QSize(3, 3)}) {
+            r.tezo->resize(
+                window - inner +
+                QSize(inner.width() * half.width() / 2, inner.height() * half.height() / 2));
+            const double x = double(r.tezo->centralWidget()->width()) / inner.width();
+            const double y = double(r.tezo->centralWidget()->height()) / inner.height();
+            QVERIFY(near(r.twips(0, &QRectF::top), 495 * y) &&
+                    near(r.twips(0, &QRectF::height), 2500 * y));
+            QVERIFY(near(r.twips(1, &QRectF::top), 3000 * y) &&
+                    near(r.twips(1, &QRectF::height), 2515 * y));
+            QVERIFY(near(r.twips(2, &QRectF::left), 2193 * x) &&
+                    near(r.twips(2, &QRectF::width), 9167 * x) &&
+                    near(r.twips(3, &QRectF::width), 1848 * x));
+            if (half.height() == 2)
+                keep(r.tezo, u"lesson-one-and-a-half-wide"_s);
+        }
+        r.second();
+        QVERIFY(near(r.twips(0, &QRectF::height), 2000 * 1.5));
     }
 };
 

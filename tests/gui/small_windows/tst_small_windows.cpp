@@ -2,6 +2,9 @@
 // (Tezo_Glos), opened from the lesson window and the tasks window.
 
 #include "support/lesson_setup.h"
+#include "support/pupil.h"
+
+#include <QFontInfo>
 
 using namespace lesson;
 using namespace lesson::test;
@@ -31,9 +34,6 @@ private Q_SLOTS:
         QVERIFY(zad->Obsho_Pole->isReadOnly());
         QCOMPARE(zad->List_font->ListIndex(), 3);
         QCOMPARE(zad->Obsho_Pole->font().pointSizeF(), 16.0);
-        zad->List_font->setListIndex(7);
-        QCOMPARE(zad->Obsho_Pole->font().pointSizeF(), 24.0);
-        QCOMPARE(s.List_Ur[1].read(4) + u'|' + s.List_Ur[1].read(5), u"24|7"_s);
 
         // The field takes 95 % of the width and all the height but the lists'
         // 1320 twips; below four list heights it keeps its height.
@@ -47,6 +47,46 @@ private Q_SLOTS:
         QCOMPARE(twipsGeometry(zad->Obsho_Pole).height(), kept);
         QCOMPARE(twipsGeometry(zad->Obsho_Pole).width(),
                  std::trunc(0.95 * pixelsToTwips(zad->frameGeometry().width(), zad)));
+    }
+
+    // The enlarged text keeps the columns of the lesson's tables: the field
+    // has the fixed-width family of the field it enlarges, in the size the
+    // pupil picks from the window's own list.
+    void tablesKeepTheirColumns_data()
+    {
+        QTest::addColumn<bool>("fromTasks");
+        QTest::newRow("Horner table of point 2в from the lesson window") << false;
+        QTest::newRow("task statement from the tasks window") << true;
+    }
+    void tablesKeepTheirColumns()
+    {
+        QFETCH(bool, fromTasks);
+        LessonRun r;
+        setFlags(r, {10, 24});
+        Tezo *tezo = r.lesson->tezo();
+        tezo->List_Ur[0]->setEnabled(true);
+        tezo->mnu_Fokus->setEnabled(true);
+        r.lesson->start();
+        QTextEdit *source = tezo->Text_U[1];
+        if (fromTasks) {
+            Tezo_n *tasks = openTasks(r);
+            tasks->mnu_Pylen_Ekran->setEnabled(true);
+            source = tasks->Text_Un[2];
+            tasks->mnu_Pylen_Ekran->trigger();
+        } else {
+            clickItem(tezo->List_Ur[0], 4);
+            QVERIFY(tezo->Text_U[1]->toPlainText().contains(u"Хорнер"_s));
+            tezo->mnu_Fokus->trigger();
+        }
+        Tezo_Zad *zad = r.lesson->tezoZad();
+        QVERIFY(zad->isVisible());
+        QCOMPARE(zad->Obsho_Pole->toPlainText(), source->toPlainText());
+        clickItem(zad->List_font, 5);
+        const ItemList &settings = r.lesson->store().List_Ur[1];
+        QCOMPARE(settings.read(4) + u'|' + settings.read(5), u"20|5"_s);
+        QCOMPARE(zad->Obsho_Pole->font().pointSizeF(), 20.0);
+        QCOMPARE(zad->Obsho_Pole->font().family(), source->font().family());
+        QVERIFY(QFontInfo(zad->Obsho_Pole->font()).fixedPitch());
     }
 
     // The enlarged answer is the answer, both ways, until the task changes or

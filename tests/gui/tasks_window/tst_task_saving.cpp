@@ -5,20 +5,14 @@
 #include "support/unwritable_folder.h"
 
 #include <QAction>
-#include <QFile>
 #include <QLabel>
 #include <QTimer>
 
 using namespace lesson;
 using namespace lesson::test;
+using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 // The tasks window opened from the lesson window; no difficulty question.
 Tezo_n *openTasks(LessonRun &r, std::initializer_list<int> flagsOff = {25, 31})
@@ -32,14 +26,7 @@ Tezo_n *openTasks(LessonRun &r, std::initializer_list<int> flagsOff = {25, 31})
 void pickTask(LessonRun &r, Tezo_n *tasks, int t)
 {
     r.platform.answers = {true};
-    clickRow(tasks->List_Un[1], t - 1);
-}
-
-// Types into the answer pane key by key, any character the keyboard gives.
-void typeAnswer(Tezo_n *tasks, const QString &text)
-{
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, tasks->Text_Un[0], Qt::Key_unknown, QString(c), {});
+    clickItem(tasks->List_Un[1], t - 1);
 }
 
 } // namespace
@@ -55,16 +42,15 @@ private Q_SLOTS:
         tasks->TaskTimeUp();
         QVERIFY(!tasks->Text_Un[3]->Text().isEmpty());
         tasks->mnu_ZapReshen[3]->trigger();
-        QCOMPARE(contents(r.path("TAVN7_01.TXT")), encodeWrittenText(tasks->Text_Un[3]->Text()));
+        QCOMPARE(fileBytes(r.path("TAVN7_01.TXT")), encodeWrittenText(tasks->Text_Un[3]->Text()));
 
         pickTask(r, tasks, 3);
-        typeAnswer(tasks, QStringLiteral("x1 = 2"));
+        typeText(tasks->Text_Un[0], u"x1 = 2"_s);
         tasks->mnu_ZapReshen[1]->trigger();
-        QCOMPARE(contents(r.path("TAVN7_03.TXT")),
-                 encodeWrittenText(QStringLiteral("Условие на задачата:") +
-                                   tasks->Text_Un[2]->Text() +
-                                   QStringLiteral("Представено решение:\r\nx1 = 2")));
-        QVERIFY(tasks->Text_Un[2]->Text().startsWith(QStringLiteral("\r\n")));
+        QCOMPARE(fileBytes(r.path("TAVN7_03.TXT")),
+                 encodeWrittenText(u"Условие на задачата:"_s + tasks->Text_Un[2]->Text() +
+                                   u"Представено решение:\r\nx1 = 2"_s));
+        QVERIFY(tasks->Text_Un[2]->Text().startsWith(u"\r\n"_s));
         // The pupil is told where the work went, in one line of the window.
         QCOMPARE(tasks->saveStatus()->text(), QStringLiteral("Условието и решението са записани "
                                                              "във файла TAVN7_03.TXT в папката "
@@ -74,13 +60,13 @@ private Q_SLOTS:
         pickTask(r, tasks, 12);
         const QString file12 = r.path("TAVN7_12.TXT");
         tasks->mnu_ZapReshen[2]->trigger();
-        QCOMPARE(contents(file12), QByteArray()); // nothing typed: an empty file
-        typeAnswer(tasks, QStringLiteral("√4"));
+        QCOMPARE(fileBytes(file12), QByteArray()); // nothing typed: an empty file
+        typeText(tasks->Text_Un[0], u"√4"_s);
         tasks->mnu_ZapReshen[2]->trigger(); // replaced, in UTF-8 for the "√"
-        QCOMPARE(contents(file12), QByteArray("\xEF\xBB\xBF\xE2\x88\x9A"
-                                              "4"));
+        QCOMPARE(fileBytes(file12), QByteArray("\xEF\xBB\xBF\xE2\x88\x9A"
+                                               "4"));
         tasks->mnu_ZapReshen[3]->trigger(); // before time-up: empty
-        QCOMPARE(contents(file12), QByteArray());
+        QCOMPARE(fileBytes(file12), QByteArray());
         QCOMPARE(r.platform.asked.size(), 2); // only "Да премина ли към друга задача?"
     }
 
@@ -89,7 +75,7 @@ private Q_SLOTS:
         LessonRun r;
         Tezo_n *tasks = openTasks(r, {1, 25, 31});
         QVERIFY(!tasks->List_Un[1]->isEnabled());
-        typeAnswer(tasks, QStringLiteral("x = 2"));
+        typeText(tasks->Text_Un[0], u"x = 2"_s);
         makeCurrentFolderUnwritable();
         bool clockRanDuringMessage = true;
         r.platform.onMessage = [&](const MessageSpec &) {
@@ -102,11 +88,11 @@ private Q_SLOTS:
         QCOMPARE(r.platform.asked.size(), 1);
         const MessageSpec &asked = r.platform.asked.first();
         QCOMPARE(asked.icon, MessageSpec::Icon::Warning);
-        QVERIFY2(asked.text.startsWith(writeFailureText(QStringLiteral("TAVN7_01.TXT"),
-                                                        WriteFailure::FolderReadOnly)),
+        QVERIFY2(asked.text.startsWith(
+                     writeFailureText(u"TAVN7_01.TXT"_s, WriteFailure::FolderReadOnly)),
                  qPrintable(asked.text));
-        QCOMPARE(tasks->Text_Un[0]->Text(), QStringLiteral("x = 2"));
-        QCOMPARE(tasks->saveStatus()->text(), QStringLiteral("Файлът TAVN7_01.TXT не е записан"));
+        QCOMPARE(tasks->Text_Un[0]->Text(), u"x = 2"_s);
+        QCOMPARE(tasks->saveStatus()->text(), u"Файлът TAVN7_01.TXT не е записан"_s);
         // Without free choice of tasks, a save frees the list.
         QVERIFY(tasks->List_Un[1]->isEnabled());
     }

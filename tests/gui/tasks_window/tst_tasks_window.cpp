@@ -1,12 +1,81 @@
 #include "core/system/messages.h"
 #include "core/tasks/text_scrambling.h"
+#include "gui/small_windows/tezo_glos.h"
 #include "support/lesson_setup.h"
 #include "support/pictures.h"
+#include "support/pupil.h"
 
 using namespace lesson;
 using namespace lesson::test;
 using namespace Qt::StringLiterals;
 
+namespace {
+
+enum class Way { Mouse, Keyboard, TypeWindow, Program };
+
+// Chooses the task at a list position; by keyboard only the one just before
+// the current task (one key back in the list's reading order).
+void choose(LessonRun &r, Tezo_n *tasks, Way way, int row)
+{
+    LessonList *list = tasks->List_Un[1];
+    switch (way) {
+    case Way::Mouse:
+        return clickItem(list, row);
+    case Way::Keyboard:
+        QCOMPARE(row, list->ListIndex() - 1);
+        return QTest::keyClick(list, Qt::Key_Up);
+    case Way::TypeWindow:
+        tasks->mnu_Tip_Wid->trigger();
+        return clickItem(r.lesson->tezoGlos()->Wremena[3], row);
+    case Way::Program:
+        return list->setListIndex(row);
+    }
+}
+
+// The tasks window with every task listed and the lists usable (flags 1, 8).
+Tezo_n *openOn(LessonRun &r, int task, std::initializer_list<int> flags)
+{
+    Tezo_n *tasks = openTasks(r, flags);
+    tasks->List_Un[1]->setEnabled(true);
+    r.lesson->tezoGlosAvailability().levelsEnabled = true;
+    r.platform.answers = {true};
+    chooseTask(tasks, task);
+    r.platform.answers.clear();
+    r.platform.asked.clear();
+    return tasks;
+}
+
+// Ticks as the real clock does: only while it runs.
+void tickWhileRunning(Tezo_n *tasks, int ticks)
+{
+    for (int i = 0; i < ticks && tasks->Timer_n->isActive(); ++i)
+        tasks->Timer_n_Timer();
+}
+
+void ticks(Tezo_n *tasks, int n)
+{
+    for (int i = 0; i < n; ++i)
+        tasks->Timer_n_Timer();
+}
+
+// Ticks until the answer field locks; returns the number of ticks.
+int ticksUntilLocked(Tezo_n *tasks, int limit)
+{
+    for (int tick = 1; tick <= limit; ++tick) {
+        tasks->Timer_n_Timer();
+        if (tasks->Text_Un[0]->isLocked())
+            return tick;
+    }
+    return -1;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Way)
+
+// The tasks window: opening and returning, choosing a task and the two
+// questions that may come with it, terms, and the task clock, whose tick
+// arithmetic is the core's (tst_task_clock_rules).
 class TestTasksWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -119,29 +188,23 @@ private Q_SLOTS:
         QCOMPARE(tasks->Text_Un[0]->Text(), u"отговор 3, довършен"_s);
     }
 
+    // A harder task (level 2, flag 25) asks whether the pupil will manage,
+    // also when the pupil stays on it; without flag 25 nothing is asked.
     void harderTaskAsksFirst()
     {
         LessonRun r;
         Tezo_n *tasks = openTasks(r, {25});
-        r.platform.asked.clear();
-        chooseTask(r, 6, {true, false}); // level 2; change task: yes, hard task: no
-        QCOMPARE(r.platform.asked.size(), 2);
-        QCOMPARE(r.platform.asked.at(1).text,
-                 u"Задачата е с повишена трудност! \r\nСмятате ли, че ще се справите?"_s);
-        QCOMPARE(chosen(tasks), u"task 1 at row 0"_s);
-
         chooseTask(r, 6, {true, true});
+        QCOMPARE(r.platform.asked.last().text,
+                 u"Задачата е с повишена трудност! \r\nСмятате ли, че ще се справите?"_s);
         QCOMPARE(tasks->CurrentTask, qint16(6));
         QVERIFY(tasks->Text_Un[2]->Text().contains(r.lesson->store().Uslowie_L[6].read(2)));
-
-        // "No" to leaving it asks about its difficulty again.
         r.platform.asked.clear();
         chooseTask(r, 2, {false, true}); // stay: yes to "will you manage?"
         QCOMPARE(r.platform.asked.size(), 2);
         QCOMPARE(r.platform.asked.at(1).text, tasksWindowMessage(3).text);
         QCOMPARE(chosen(tasks), u"task 6 at row 5"_s);
 
-        // Without flag 25 nothing is asked about difficulty.
         LessonRun plain;
         Tezo_n *t2 = openTasks(plain);
         plain.platform.asked.clear();
@@ -183,33 +246,220 @@ private Q_SLOTS:
         QCOMPARE(tasks->PictureMap, 1);
     }
 
-    void paneFocusColours()
+    // Task 7 is spent and solved; the pupil moves to task 6 (level 2), says
+    // "Да" to leaving and "Не" to the hard task: task 7 stays, locked.
+    void spentTaskStaysLockedAfterRefusingAHardTask_data()
+    {
+        QTest::addColumn<Way>("way");
+        QTest::newRow("mouse") << Way::Mouse;
+        QTest::newRow("keyboard") << Way::Keyboard;
+        QTest::newRow("type window") << Way::TypeWindow;
+        QTest::newRow("program") << Way::Program;
+    }
+    void spentTaskStaysLockedAfterRefusingAHardTask()
+    {
+        QFETCH(Way, way);
+        ContentStore store = lessonContent();
+        store.Wremena[1].write(7, u"1"_s);
+        store.Uslowie_L[7].write(11, u"Решение на задача 7"_s);
+        LessonRun r(store);
+        Tezo_n *tasks = openOn(r, 7, {3, 25});
+        QTest::keyClicks(tasks->Text_Un[0], u"x = 2"_s);
+        tickWhileRunning(tasks, 20);
+        QVERIFY(tasks->Text_Un[0]->isLocked() && !tasks->Text_Un[3]->Text().isEmpty());
+
+        r.platform.answers = {true, false};
+        tasks->List_Un[1]->setFocus();
+        choose(r, tasks, way, 5);
+        QCOMPARE(r.platform.asked.size(), 2);
+        QCOMPARE(tasks->CurrentTask, qint16(7));
+        QVERIFY2(tasks->Text_Un[0]->isLocked(), "the spent task's answer pane was unlocked");
+        QTest::keyClicks(tasks->Text_Un[0], u" + 3"_s);
+        tickWhileRunning(tasks, 5);
+        tasks->mnu_IzhodN->trigger();
+        QCOMPARE(tasks->List_Un3.read(7), u"x = 2"_s);
+    }
+
+    // While "Задачата е с повишена трудност!" waits, ticks would read the
+    // clicked task's times against the current task's remaining time.
+    void clockWaitsWhileAQuestionIsOpen_data()
+    {
+        QTest::addColumn<QString>("currentTime");
+        QTest::newRow("current task keeps its time") << "300";
+        QTest::newRow("current task's time runs out meanwhile") << "1";
+    }
+    void clockWaitsWhileAQuestionIsOpen()
+    {
+        QFETCH(QString, currentTime);
+        ContentStore store = lessonContent();
+        store.Wremena[1].write(1, currentTime);
+        LessonRun r(store);
+        Tezo_n *tasks = openOn(r, 1, {3, 5, 25});
+        const ContentStore &s = r.lesson->store();
+        const QString times6 = s.Wremena[0].read(6) + u'|' + s.Wremena[1].read(6);
+        r.platform.onMessage = [&](const MessageSpec &) {
+            tickWhileRunning(tasks, 30);
+        };
+        r.platform.answers = {true, false};
+        clickItem(tasks->List_Un[1], 5);
+        QCOMPARE(r.platform.asked.size(), 2);
+
+        // Task 6 was neither spent nor hinted without being opened.
+        QCOMPARE(s.Wremena[0].read(6) + u'|' + s.Wremena[1].read(6), times6);
+        QVERIFY2(tasks->Text_Un[4]->Text().isEmpty(), "task 6's hint shown under task 1");
+        QVERIFY(!tasks->Text_Un[0]->isLocked());
+        QVERIFY(tasks->Timer_n->isActive());
+    }
+
+    // After "Не" (Escape answers the same) the list highlights the task
+    // whose statement, answer and clock are shown.
+    void listShowsTheTaskShownAfterNo_data()
+    {
+        QTest::addColumn<Way>("way");
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::newRow("mouse, no to leaving") << Way::Mouse << QList<bool>{false};
+        QTest::newRow("mouse, no to the hard task") << Way::Mouse << QList<bool>{true, false};
+        QTest::newRow("keyboard, no to leaving") << Way::Keyboard << QList<bool>{false};
+        QTest::newRow("keyboard, no to the hard task") << Way::Keyboard << QList<bool>{true, false};
+    }
+    void listShowsTheTaskShownAfterNo()
+    {
+        QFETCH(Way, way);
+        QFETCH(QList<bool>, answers);
+        LessonRun r;
+        Tezo_n *tasks = openOn(r, 14, {3, 25});
+        const QString statement = tasks->Text_Un[2]->Text();
+        tasks->Text_Un[0]->setText(u"отговор 14"_s);
+        tickWhileRunning(tasks, 5);
+        const double remaining = tasks->RemainingTime;
+
+        r.platform.answers = answers;
+        tasks->List_Un[1]->setFocus();
+        choose(r, tasks, way, 12); // task 13, level 2
+        QCOMPARE(r.platform.asked.size(), answers.size());
+        QCOMPARE(tasks->CurrentTask, qint16(14));
+        QCOMPARE(tasks->List_Un[1]->ListIndex(), 13);
+        QCOMPARE(highlightedRows(tasks->List_Un[1]), QList<int>{13});
+        QCOMPARE(tasks->Text_Un[2]->Text(), statement);
+        QCOMPARE(tasks->Text_Un[0]->Text(), u"отговор 14"_s);
+        QCOMPARE(tasks->RemainingTime, remaining);
+    }
+
+    // Task 1: 20 seconds, the hint after 5 (flag 5 on).
+    void countdownHintAndSolution()
+    {
+        LessonRun r;
+        Tezo_n *tasks = openTasks(r, {3, 5});
+        QCOMPARE(tasks->RemainingTime, 20.0);
+        ticks(tasks, 15);
+        QCOMPARE(tasks->Chasownik_Label[0]->text() + u'|' + tasks->Text_Un5, u"18|1.5"_s);
+        ticks(tasks, 30);
+        QCOMPARE(tasks->Text_Un[4]->Text(),
+                 u"Имате достъп до допълнително упътване за въпроса\r\n\r\n"
+                 "Приложете метода на Хорнер"_s);
+        QCOMPARE(r.lesson->store().Wremena[0].read(1), u"0"_s);
+        QVERIFY(tasks->Text_Un[3]->Text().isEmpty());
+
+        const int more = ticksUntilLocked(tasks, 400);
+        QVERIFY2(more >= 154 && more <= 157, qPrintable(QString::number(more)));
+        QCOMPARE(tasks->Chasownik_Label[0]->text(), u"0"_s);
+        const ItemList &lines = r.lesson->store().Uslowie_L[1];
+        QCOMPARE(tasks->Text_Un[3]->Text(), u"\r\n"_s + lines.items().mid(11).join(u"\r\n"_s));
+        QCOMPARE(r.lesson->store().Wremena[1].read(1), u"0"_s);
+        // Once the solution is shown the ticks change nothing.
+        const double remaining = tasks->RemainingTime;
+        tasks->Timer_n_Timer();
+        QCOMPARE(tasks->RemainingTime, remaining);
+    }
+
+    // Without flag 5 no hint comes while the clock runs. After time-up it
+    // comes only to a task without a solution (task 2 has none).
+    void hintWithoutFlag5()
+    {
+        ContentStore store = lessonContent();
+        store.Wremena[1].write(1, u"2"_s);
+        store.Wremena[1].write(2, u"3"_s);
+        store.Wremena[0].write(2, u"1"_s); // a hint due after one second
+        LessonRun r(store);
+        Tezo_n *tasks = openTasks(r, {3});
+        QVERIFY(ticksUntilLocked(tasks, 30) > 0);
+        QVERIFY(!tasks->Text_Un[3]->Text().isEmpty());
+        ticks(tasks, 5);
+        QVERIFY(tasks->Text_Un[4]->Text().isEmpty());
+
+        chooseTask(r, 2, {true});
+        QCOMPARE(tasks->RemainingTime, 3.0);
+        for (int i = 0; i < 29; ++i) {
+            tasks->Timer_n_Timer();
+            QVERIFY(tasks->Text_Un[4]->Text().isEmpty());
+        }
+        QVERIFY(ticksUntilLocked(tasks, 5) > 0);
+        tasks->Timer_n_Timer();
+        QVERIFY(tasks->Text_Un[3]->Text().isEmpty());
+        QVERIFY(tasks->Text_Un[4]->Text().endsWith(store.Uslowie_L[2].read(0)));
+        QVERIFY(tasks->Chasownik_Label[0]->text().isEmpty());
+    }
+
+    void everyTickEmptiesTheClipboard()
     {
         LessonRun r;
         Tezo_n *tasks = openTasks(r);
-        const int clears = r.platform.clipboardClears;
-        tasks->Text_Un_GotFocus(0);
-        QCOMPARE(backgroundColour(tasks->Text_Un[0]), QColor(125, 110, 105));
-        for (int i = 1; i <= 4; ++i)
-            QCOMPARE(backgroundColour(tasks->Text_Un[std::size_t(i)]), QColor(0, 128, 0));
-        QCOMPARE(tasks->FocusedPane, quint8(0));
-        QCOMPARE(r.platform.clipboardClears, clears + 1);
-        tasks->List_Un2.write(7, QString::number(255 + 256 * 255));
-        tasks->Text_Un_GotFocus(3);
-        QCOMPARE(backgroundColour(tasks->Text_Un[0]), QColor(255, 255, 0));
-        QCOMPARE(backgroundColour(tasks->Text_Un[3]), QColor(125, 110, 105));
+        const auto tickEmpties = [&] {
+            const int before = r.platform.clipboardClears;
+            tasks->Timer_n_Timer();
+            return r.platform.clipboardClears == before + 1;
+        };
+        QVERIFY(tickEmpties()); // running
+        tasks->Text_Un[0]->setLocked(true);
+        QVERIFY(tickEmpties()); // locked: the solution comes
+        QVERIFY(!tasks->Text_Un[3]->Text().isEmpty());
+        QVERIFY(tickEmpties()); // nothing left to do
+        tasks->List_Un[1]->setListIndex(-1);
+        QVERIFY(tickEmpties()); // no task chosen
     }
 
-    void allTasksCommand()
+    // A spent task stays locked with its answer; another task still runs and
+    // shows its own solution at time-up.
+    void spentTaskStaysLocked()
+    {
+        ContentStore store = lessonContent();
+        store.Wremena[1].write(1, u"1"_s);
+        store.Wremena[1].write(3, u"1"_s);
+        store.Uslowie_L[3].write(11, u"       Правилен отговор = 3"_s);
+        store.Uslowie_L[3].write(12, u"Обяснение на задача 3"_s);
+        LessonRun r(store);
+        Tezo_n *tasks = openTasks(r);
+        tasks->Text_Un[0]->setText(u"отговор"_s);
+        QVERIFY(ticksUntilLocked(tasks, 20) > 0);
+        chooseTask(r, 3, {true, true});
+        QVERIFY(!tasks->Text_Un[0]->isLocked());
+        QVERIFY(ticksUntilLocked(tasks, 20) > 0);
+        QCOMPARE(tasks->Text_Un[3]->Text(),
+                 u"\r\n       Правилен отговор = 3\r\nОбяснение на задача 3"_s);
+        chooseTask(tasks, 1);
+        tasks->Timer_n_Timer();
+        QVERIFY(tasks->Text_Un[0]->isLocked());
+        QCOMPARE(tasks->Text_Un[0]->Text(), u"отговор"_s);
+        QVERIFY(!tasks->Text_Un[3]->Text().isEmpty());
+    }
+
+    // A task of level 2 counts in tens; going back keeps its clock, and
+    // another task gets its own full time, whatever the list position
+    // written on the way back says.
+    void returningKeepsTheClockOfItsTask()
     {
         LessonRun r;
-        Tezo_n *tasks = r.lesson->tezoN();
-        QCOMPARE(tasks->List_Un[1]->ListCount(), 0);
-        tasks->mnu_All_zadachi->setEnabled(true);
-        tasks->mnu_All_zadachi->trigger();
-        QCOMPARE(tasks->List_Un[1]->allItems(), r.lesson->store().Uslowie_L[0].items().mid(1));
-        QVERIFY(!tasks->mnu_All_zadachi->isEnabled());
-        QCOMPARE(tasks->mnu_All_zadachi->text(), u"+0 задачи"_s);
+        Tezo_n *tasks = openTasks(r);
+        chooseTask(r, 6, {true, true}); // level 2, total 3600, hint 90
+        QCOMPARE(tasks->RemainingTime, 36000.0);
+        ticks(tasks, 5);
+        QCOMPARE(tasks->HintTime, 10.0 * 90);
+        QVERIFY(qAbs(tasks->Text_Un5.toDouble() - 0.5) < 1e-6); // elapsed of its 36000 s
+        tasks->mnu_IzhodN_Click();
+        QCOMPARE(r.lesson->store().List_Ur[1].read(3), QString::number(tasks->RemainingTime));
+        r.lesson->tezo()->mnu_Wyprosi_Click();
+        chooseTask(tasks, 2);
+        QCOMPARE(tasks->RemainingTime, 3000.0);
     }
 };
 
