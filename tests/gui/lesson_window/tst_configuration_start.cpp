@@ -96,7 +96,7 @@ private Q_SLOTS:
         QCOMPARE(s.Uslowie_L[0].read(0), QStringLiteral("7"));
         Tezo_n *tasks = r.lesson->tezoN();
         QCOMPARE(tasks->List_Un[1]->allItems(), s.Uslowie_L[0].items().mid(1, 7));
-        QCOMPARE(tasks->mnu_All_zadachi->text(), QStringLiteral("+ 3 задачи"));
+        QCOMPARE(tasks->mnu_All_zadachi->text(), QStringLiteral("+ 3 за&дачи"));
         QVERIFY(tasks->mnu_All_zadachi->isEnabled());
         tasks->mnu_All_zadachi_Click();
         QCOMPARE(tasks->List_Un[1]->ListCount(), 10);
