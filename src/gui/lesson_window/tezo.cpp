@@ -10,6 +10,7 @@
 #include "gui/widgets/colours.h"
 #include "gui/widgets/focus_frame.h"
 #include "gui/widgets/keyboard.h"
+#include "gui/widgets/screen_reader.h"
 #include "gui/widgets/twips.h"
 
 #include <QCloseEvent>
@@ -127,18 +128,20 @@ void Tezo::buildControls()
         label->setLineWidth(2);
         label->setAutoFillBackground(true);
     }
+    for (QLabel *label : {Label_U[0], Label_U[3]})
+        nameForScreenReader(label, label->text());
     setTwipsGeometry(Label_U[3], kLabelTopic);
     setTwipsGeometry(Label_U[0], kLabelPlan);
 
     Text_U[0] = new LessonText(inner);
     Text_U[0]->setToolTip(QStringLiteral(" Тема на урока"));
-    Text_U[0]->setAccessibleName(QStringLiteral("Тема на урока"));
+    nameForScreenReader(Text_U[0], QStringLiteral("Тема на урока"));
     setTwipsGeometry(Text_U[0], kTopic);
     Label_U[3]->setBuddy(Text_U[0]);
 
     List_Ur[0] = new LessonList(inner);
     List_Ur[0]->setToolTip(QStringLiteral("План на урока - точка/подточка "));
-    List_Ur[0]->setAccessibleName(QStringLiteral("План на урока"));
+    nameForScreenReader(List_Ur[0], QStringLiteral("План на урока"));
     setTwipsGeometry(List_Ur[0], kPlan);
     connect(List_Ur[0], &LessonList::Click, this, &Tezo::List_Ur_Click);
     Label_U[0]->setBuddy(List_Ur[0]);
@@ -147,7 +150,7 @@ void Tezo::buildControls()
     Text_U[1]->setText(QStringLiteral("Съдържание на избраната точка/подточка от урока\r\n"));
     Text_U[1]->setToolTip(QStringLiteral(" Имате ограничено време да запишете темата и плана на "
                                          "урока! Използвайте бутон \"Фокус\""));
-    Text_U[1]->setAccessibleName(QStringLiteral("Съдържание на точката"));
+    nameForScreenReader(Text_U[1], QStringLiteral("Съдържание на точката"));
     setTwipsGeometry(Text_U[1], kContent);
     for (LessonText *field : Text_U)
         field->setLocked(true);
@@ -155,6 +158,7 @@ void Tezo::buildControls()
     Picture_Ur[0] = new PictureBox(inner);
     Picture_Ur[0]->setToolTip(
         QStringLiteral(" Щракнете с десен бутон, за да видите изображението в пълен размер "));
+    Picture_Ur[0]->setAccessibleDescription(Picture_Ur[0]->toolTip());
     Picture_Ur[0]->setOpensOnKey(true);
     setTwipsGeometry(Picture_Ur[0], kPicture);
     connect(Picture_Ur[0], &PictureBox::Click, this, &Tezo::Picture_Ur_Click);

@@ -13,6 +13,7 @@
 #include "gui/widgets/focus_frame.h"
 #include "gui/widgets/heading.h"
 #include "gui/widgets/keyboard.h"
+#include "gui/widgets/screen_reader.h"
 #include "gui/widgets/twips.h"
 
 #include <QCloseEvent>
@@ -75,8 +76,8 @@ void Tezo_n::buildControls()
     }
     List_Un[0]->setToolTip(QStringLiteral(" Списък с използваната терминология "));
     List_Un[1]->setToolTip(QStringLiteral(" Изберете от списъка желан номер въпрос/задача "));
-    List_Un[0]->setAccessibleName(QStringLiteral("Термини от речника"));
-    List_Un[1]->setAccessibleName(QStringLiteral("Списък на задачите"));
+    nameForScreenReader(List_Un[0], QStringLiteral("Термини от речника"));
+    nameForScreenReader(List_Un[1], QStringLiteral("Списък на задачите"));
     // Choosing another task asks first: the keys only move until Enter.
     List_Un[1]->setChoosing(LessonList::Choosing::OnEnter);
     setTwipsGeometry(List_Un[0], kTerms);
@@ -102,7 +103,7 @@ void Tezo_n::buildControls()
         auto *pane = new LessonText(inner);
         pane->setObjectName(QStringLiteral("Text_Un_%1").arg(i));
         pane->setToolTip(paneTips[i]);
-        pane->setAccessibleName(paneNames[i]);
+        nameForScreenReader(pane, paneNames[i]);
         setTwipsGeometry(pane, paneGeometry[i]);
         if (i != 0)
             pane->setLocked(true);
@@ -115,6 +116,7 @@ void Tezo_n::buildControls()
     Picture_Un[0]->setToolTip(
         QStringLiteral("Илюстрация към съдържанието на термините, условието/решението на задача. "
                        "Щракнете с левия клавиш на мишката за мащаб."));
+    Picture_Un[0]->setAccessibleDescription(Picture_Un[0]->toolTip());
     Picture_Un[0]->setOpensOnKey(true);
     setTwipsGeometry(Picture_Un[0], kPicture);
     connect(Picture_Un[0], &PictureBox::Click, this, &Tezo_n::Picture_Un_Click);
@@ -122,6 +124,7 @@ void Tezo_n::buildControls()
     Chasownik_Label[0] = new QLabel(inner);
     Chasownik_Label[0]->setObjectName(QStringLiteral("Chasownik_Label_0"));
     Chasownik_Label[0]->setToolTip(QStringLiteral(" Оставащо време "));
+    Chasownik_Label[0]->setAccessibleDescription(Chasownik_Label[0]->toolTip());
     Chasownik_Label[0]->setAlignment(Qt::AlignCenter);
     showRemainingSeconds(QString());
     setTwipsGeometry(Chasownik_Label[0], kClock);
