@@ -395,6 +395,8 @@ def check_names(program, window, report):
     faults = unnamed_controls(window)
     if not window.name.strip():
         faults.append("the window itself")
+    if window.getRoleName() not in ("frame", "dialog", "alert"):
+        faults.append(f"the window is a {window.getRoleName()}, not a window")
     if faults:
         raise Failure(f"controls without a name in „{window.name}“: " + "; ".join(faults))
     count = sum(1 for _ in descendants(window))

@@ -338,6 +338,8 @@ private Q_SLOTS:
         QCOMPARE(tasks->Picture_Un[0]->accessibleName(), QStringLiteral("Илюстрация към задача 7"));
         QCOMPARE(QAccessible::queryAccessibleInterface(tasks->Picture_Un[0])->role(),
                  QAccessible::Graphic);
+        for (QWidget *window : windows)
+            QCOMPARE(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
     }
 };
 

@@ -5,6 +5,7 @@
 #include "gui/tasks_window/tezo_n.h"
 #include "gui/widgets/focus_frame.h"
 #include "gui/widgets/keyboard.h"
+#include "gui/widgets/screen_reader.h"
 #include "gui/widgets/twips.h"
 
 #include <QCloseEvent>
@@ -43,6 +44,7 @@ Tezo_Glos::Tezo_Glos(Lesson &lesson)
     new FocusFrame(this);
     // Escape closes the window as its close box does: nothing is chosen.
     giveSmallWindowKeys(this);
+    presentAsWindow(this);
 }
 
 void Tezo_Glos::Form_Load()

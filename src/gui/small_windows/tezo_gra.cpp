@@ -2,6 +2,7 @@
 
 #include "gui/lesson.h"
 #include "gui/widgets/keyboard.h"
+#include "gui/widgets/screen_reader.h"
 #include "gui/widgets/twips.h"
 
 namespace lesson {
@@ -16,6 +17,7 @@ Tezo_Gra::Tezo_Gra(Lesson &lesson)
     Grafika_G0->setObjectName(QStringLiteral("Grafika_G_0"));
     Grafika_G0->setScaled(false);
     giveSmallWindowKeys(this);
+    presentAsWindow(this);
 }
 
 void Tezo_Gra::showPicture(double outerWidthTwips, double outerHeightTwips,

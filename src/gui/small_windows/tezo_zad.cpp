@@ -59,6 +59,7 @@ Tezo_Zad::Tezo_Zad(Lesson &lesson)
     setReadingOrder({List_font, Obsho_Pole});
     new FocusFrame(this);
     giveSmallWindowKeys(this);
+    presentAsWindow(this);
 }
 
 void Tezo_Zad::Form_Load()

@@ -11,4 +11,8 @@ namespace lesson {
 // Lists and other item views do not take the tooltip by themselves.
 void nameForScreenReader(QWidget *control, const QString &name);
 
+// A window that is a plain widget is a window for a screen reader as well,
+// announced by its title when it opens.
+void presentAsWindow(QWidget *window);
+
 } // namespace lesson
