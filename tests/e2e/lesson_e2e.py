@@ -220,12 +220,14 @@ class Desktop:
 
     # --- keys ---
 
-    def keys(self, *names):
-        """Presses and releases keys (xdotool names: Tab, Return, alt+Cyrillic_ze)."""
-        subprocess.run(["xdotool", "key", "--delay", "40", *names], env=self.env, check=True)
+    def keys(self, *names, delay=40):
+        """Presses and releases keys (xdotool names: Tab, Return, alt+Cyrillic_ze),
+        delay milliseconds apart."""
+        subprocess.run(["xdotool", "key", "--delay", str(delay), *names], env=self.env,
+                       check=True)
 
     def type(self, text):
-        self.keys(*[keysym_of(char) for char in text])
+        self.keys(*[keysym_of(char) for char in text], delay=12)
 
 
 # --- the accessibility tree ----------------------------------------------
