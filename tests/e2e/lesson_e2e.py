@@ -108,13 +108,22 @@ def keysym_of(char):
     raise Failure(f"no key for {char!r} on the test keyboard")
 
 
+def signal_group(leader, number):
+    try:
+        os.killpg(leader, number)
+    except ProcessLookupError:
+        pass
+
+
 class Desktop:
     """An X server, a D-Bus session and the accessibility bus."""
 
     def __init__(self, workdir):
         self.workdir = workdir
         self.env = None
-        self.processes = []  # (Popen, kill its whole group)
+        # Every process started here leads a process group of its own, which
+        # goes as a whole at the end (the buses start helpers of their own).
+        self.processes = []
         self.dbus_pid = None
         self.display = None
 
@@ -170,7 +179,7 @@ class Desktop:
                 pass_fds=(write_end,), stdout=log, stderr=log, start_new_session=True)
         except OSError as error:
             raise Skip(f"Xvfb does not start: {error}")
-        self.processes.append((xvfb, True))
+        self.processes.append(xvfb)
         os.close(write_end)
         number = b""
         deadline = time.monotonic() + 15
@@ -194,24 +203,18 @@ class Desktop:
     def _spawn(self, command, **kwargs):
         process = subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL, start_new_session=True, **kwargs)
-        self.processes.append((process, True))
+        self.processes.append(process)
         return process
 
     def stop(self):
-        for process, group in reversed(self.processes):
-            if process.poll() is None:
-                try:
-                    if group:
-                        os.killpg(process.pid, signal.SIGTERM)
-                    else:
-                        process.terminate()
-                except ProcessLookupError:
-                    pass
-        for process, _ in self.processes:
+        for process in reversed(self.processes):
+            signal_group(process.pid, signal.SIGTERM)
+        for process in self.processes:
             try:
                 process.wait(timeout=5)
             except subprocess.TimeoutExpired:
-                os.killpg(process.pid, signal.SIGKILL)
+                signal_group(process.pid, signal.SIGKILL)
+                process.wait()
         if self.dbus_pid:
             try:
                 os.kill(self.dbus_pid, signal.SIGTERM)
@@ -296,7 +299,7 @@ class Program:
         self.process = subprocess.Popen(command, cwd=folder, env=desktop.env,
                                         stdout=self.log, stderr=self.log,
                                         start_new_session=True)
-        desktop.processes.append((self.process, True))
+        desktop.processes.append(self.process)
         self.app = None
 
     def application(self):
@@ -777,6 +780,8 @@ def main():
     args = parser.parse_args()
 
     started = time.monotonic()
+    # Stopped from outside, the run still takes its X server and buses down.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
     run = Run(args)
     status = 0
     try:
