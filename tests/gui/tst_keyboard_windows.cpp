@@ -56,13 +56,6 @@ void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     QTest::keyClick(keyTarget(), Qt::Key(key), modifiers);
 }
 
-// Alt with a Cyrillic letter, as the Bulgarian keyboard sends it.
-void pressAlt(char16_t letter)
-{
-    QTest::sendKeyEvent(QTest::Click, keyTarget(), Qt::Key(QChar(letter).toUpper().unicode()),
-                        QString(QChar(letter)), Qt::AltModifier);
-}
-
 // The Alt letter of every visible entry of a menu bar or menu.
 QList<int> altLetters(const QList<QAction *> &actions)
 {
@@ -113,28 +106,6 @@ private Q_SLOTS:
         }
         QCOMPARE(QKeySequence::mnemonic(tezo->Sydyrv_pla[2]->text()),
                  QKeySequence(Qt::ALT | 0x0418));
-    }
-
-    // Alt with the letter does what a click on the entry does.
-    void altLetterOpensTheCommand()
-    {
-        LessonRun r;
-        Tezo *tezo = startedOnPointTwo(r);
-        pressAlt(u'ф');
-        QVERIFY(r.lesson->hasTezoZad() && r.lesson->tezoZad()->isVisible());
-        r.lesson->tezoZad()->close();
-        tezo->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(tezo));
-        pressAlt(u'з');
-        Tezo_n *tasks = r.lesson->tezoN();
-        QVERIFY(tasks->isVisible() && !tezo->isVisible());
-        QVERIFY(QTest::qWaitForWindowActive(tasks));
-        pressAlt(u'н');
-        QVERIFY(r.lesson->tezoGlos());
-        r.lesson->tezoGlos()->close();
-        QVERIFY(QTest::qWaitForWindowActive(tasks));
-        pressAlt(u'в');
-        QVERIFY(tezo->isVisible() && !tasks->isVisible());
     }
 
     // Alt pressed and released, or F10, put the focus on the menu bar's
