@@ -13,10 +13,14 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-# Qt 6 Widgets for building, fonts with Cyrillic, Qt's Bulgarian texts,
-# Xvfb for the end-to-end test.
+# Qt 6 Widgets for building, fonts with Cyrillic, Qt's Bulgarian texts;
+# for the end-to-end tests an X server (Xvfb) with its keyboard tools, keys
+# sent by xdotool, a D-Bus session with the accessibility bus, Python's
+# accessibility library, and unshare/mount for a read-only lesson folder.
 PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
-           fonts-dejavu-core fonts-dejavu-extra fonts-liberation xvfb xauth libxcb1-dev
+           fonts-dejavu-core fonts-dejavu-extra fonts-liberation \
+           xvfb xauth x11-xkb-utils xkb-data xdotool dbus-x11 at-spi2-core \
+           python3 python3-pyatspi util-linux mount libxcb1-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

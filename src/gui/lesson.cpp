@@ -71,6 +71,7 @@ Tezo_Glos *Lesson::openTezoGlos()
     m_tezoGlos->Form_Load();
     m_tezoGlos->show();
     m_tezoGlos->raise();
+    m_tezoGlos->activateWindow();
     return m_tezoGlos;
 }
 
@@ -103,7 +104,8 @@ void Lesson::closeCwiat()
     closing->deleteLater();
 }
 
-void Lesson::zoomPicture(const PictureSlot &source, const QSizeF &boxTwips)
+void Lesson::zoomPicture(const PictureSlot &source, const QSizeF &boxTwips,
+                         const QString &alternative)
 {
     const double w = std::round(source.widthTwips());
     const double h = std::round(source.heightTwips());
@@ -111,12 +113,15 @@ void Lesson::zoomPicture(const PictureSlot &source, const QSizeF &boxTwips)
         return;
     // The display box of the full-size window is the store's picture slot 0.
     m_store.Grafika_G[0] = source;
-    tezoGra()->showPicture(w + 100, h + 100);
+    tezoGra()->showPicture(w + 100, h + 100, alternative);
 }
 
 void Lesson::start()
 {
     tezo()->show();
+    // The keys go to the lesson from the start, also where no window
+    // manager gives a new window the focus.
+    tezo()->activateWindow();
 }
 
 void Lesson::endRun()

@@ -58,8 +58,9 @@ public:
     TezoGlosAvailability &tezoGlosAvailability() { return m_tezoGlosAvailability; }
 
     // Shows a picture at its own size in the full-size window, unless the
-    // box it is shown in (size in twips) is larger in both directions.
-    void zoomPicture(const PictureSlot &source, const QSizeF &boxTwips);
+    // box it is shown in (size in twips) is larger in both directions. The
+    // alternative is the picture's text for a screen reader.
+    void zoomPicture(const PictureSlot &source, const QSizeF &boxTwips, const QString &alternative);
 
     // Creates the lesson window (running its start-up) and shows it.
     void start();

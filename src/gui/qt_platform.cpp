@@ -6,12 +6,34 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QTranslator>
 
 namespace lesson {
+
+namespace {
+
+QString iconName(MessageSpec::Icon icon)
+{
+    switch (icon) {
+    case MessageSpec::Icon::Critical:
+        return QStringLiteral("Грешка");
+    case MessageSpec::Icon::Question:
+        return QStringLiteral("Въпрос");
+    case MessageSpec::Icon::Warning:
+        return QStringLiteral("Предупреждение");
+    case MessageSpec::Icon::None:
+        break;
+    }
+    return QStringLiteral("Съобщение");
+}
+
+} // namespace
 
 bool QtPlatform::showMessage(const MessageSpec &message)
 {
@@ -35,16 +57,28 @@ bool QtPlatform::showMessage(const MessageSpec &message)
     }
     QPushButton *yes = nullptr;
     if (message.buttons == MessageSpec::Buttons::YesNo) {
-        yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-        QPushButton *no = box.addButton(QStringLiteral("Не"), QMessageBox::NoRole);
+        // The underlined letter answers by itself, Alt not needed.
+        yes = box.addButton(QStringLiteral("&Да"), QMessageBox::YesRole);
+        QPushButton *no = box.addButton(QStringLiteral("&Не"), QMessageBox::NoRole);
         box.setEscapeButton(no);
         box.setDefaultButton(message.defaultButton == MessageSpec::DefaultButton::Yes ? yes : no);
     } else {
-        QPushButton *ok = box.addButton(QStringLiteral("Добре"), QMessageBox::AcceptRole);
+        QPushButton *ok = box.addButton(QStringLiteral("&Добре"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
     }
+    // The picture beside the text, for a screen reader.
+    if (auto *icon = box.findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label")))
+        icon->setAccessibleName(iconName(message.icon));
+    // The question takes the keys at once, and gives them back to the
+    // window it came from, also where no window manager moves the focus.
+    const QPointer<QWidget> asking =
+        QApplication::activeWindow() ? QApplication::activeWindow() : m_returnTo.data();
+    QTimer::singleShot(0, &box, [&box] { box.activateWindow(); });
     box.exec();
+    m_returnTo = asking;
+    if (asking && asking->isVisible())
+        asking->activateWindow();
     return yes && box.clickedButton() == yes;
 }
 

@@ -7,6 +7,8 @@
 #include "gui/lesson.h"
 #include "gui/tasks_window/tezo_n.h"
 #include "gui/widgets/colours.h"
+#include "gui/widgets/focus_frame.h"
+#include "gui/widgets/keyboard.h"
 #include "gui/widgets/twips.h"
 
 #include <QApplication>
@@ -113,6 +115,7 @@ void Cwiat::buildControls()
     describe(Label_Cv[4], QStringLiteral("Размер  шрифт"),
              QStringLiteral("Показва размера на буквите във формирания текст "));
     setTwipsGeometry(Label_Cv[4], kSizeCaption);
+    Label_Cv[4]->setBuddy(List_font[1]);
 
     const QString slotNames[] = {QStringLiteral("Цвят форма"), QStringLiteral("Фон текст"),
                                  QStringLiteral("Цвят текст"), QStringLiteral("Цвят бутон")};
@@ -139,6 +142,7 @@ void Cwiat::buildControls()
         name->setObjectName(QStringLiteral("Label_Cv_%1").arg(5 + k));
         describe(name, slotNames[k], slotLabelTips[k]);
         setTwipsGeometry(name, inRow(k, 5100, 1560));
+        name->setBuddy(option);
         Label_Cv[std::size_t(5 + k)] = name;
     }
     Option1[0]->setChecked(true);
@@ -220,8 +224,11 @@ void Cwiat::buildControls()
     QWidget::setTabOrder(Slider1[0], Slider1[1]);
     QWidget::setTabOrder(Slider1[1], Slider1[2]);
     QWidget::setTabOrder(Slider1[2], Text_Cv[0]);
+    List_font[0]->setFocus(Qt::OtherFocusReason);
 
     resizeInnerTwips(inner, kInnerSize);
+    new FocusFrame(this);
+    returnFocusOnClose(this);
 }
 
 void Cwiat::buildMenus()
@@ -230,19 +237,21 @@ void Cwiat::buildMenus()
     QFont own = bar->font();
     own.setFamily(QApplication::font().family());
     bar->setFont(own);
-    mnu_zapis = bar->addAction(QStringLiteral("Запис"));
+    bar->setAccessibleName(QStringLiteral("Меню на цвета и шрифта"));
+    mnu_zapis = bar->addAction(withMnemonic(QStringLiteral("Запис"), u'З'));
     mnu_zapis->setObjectName(QStringLiteral("mnu_zapis"));
     mnu_zapis->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(mnu_zapis, &QAction::triggered, this, &Cwiat::mnu_zapis_Click);
-    mnu_Otkaz = bar->addAction(QStringLiteral("Отказ"));
+    mnu_Otkaz = bar->addAction(withMnemonic(QStringLiteral("Отказ"), u'О'));
     mnu_Otkaz->setObjectName(QStringLiteral("mnu_Otkaz"));
     mnu_Otkaz->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(mnu_Otkaz, &QAction::triggered, this, &Cwiat::mnu_Otkaz_Click);
-    mnu_Danni = bar->addAction(QStringLiteral("Danni"));
+    mnu_Danni = bar->addAction(withMnemonic(QStringLiteral("Danni"), u'D'));
     mnu_Danni->setObjectName(QStringLiteral("mnu_Danni"));
     mnu_Danni->setVisible(false);
     mnu_Danni->setEnabled(false);
     connect(mnu_Danni, &QAction::triggered, this, &Cwiat::mnu_Danni_Click);
+    giveMenuBarKeys(this);
 }
 
 // --- load ---

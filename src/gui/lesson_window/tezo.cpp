@@ -3,18 +3,24 @@
 #include "core/appearance/appearance_settings.h"
 #include "core/configuration/mode_flags.h"
 #include "core/content/number_text.h"
+#include "core/system/spoken_text.h"
 #include "gui/lesson.h"
 #include "gui/small_windows/tezo_gra.h"
 #include "gui/tasks_window/tezo_n.h"
 #include "gui/widgets/colours.h"
+#include "gui/widgets/focus_frame.h"
+#include "gui/widgets/keyboard.h"
+#include "gui/widgets/screen_reader.h"
 #include "gui/widgets/twips.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QTimer>
 #include <cmath>
 
@@ -37,10 +43,31 @@ constexpr QRectF kBarElapsed(11500, 5500, 195, 15);
 constexpr QRectF kTapeRed(360, 7200, 11000, 195);
 constexpr QRectF kTapeGreen(360, 7200, 15, 195);
 
-QString menuText(const QString &caption)
+// The lesson-information entries 1 to 9 and the letter Alt opens each by.
+struct MenuEntry {
+    const char16_t *caption;
+    char16_t letter;
+};
+constexpr MenuEntry kInformation[] = {
+    {u"Допълнителен материал", u'Д'},
+    {u"Използвана литература & Internet site", u'И'},
+    {u"Държавни образователни изисквания", u'О'},
+    {u"Продължителност на урока", u'П'},
+    {u"Цел на урока", u'Ц'},
+    {u"Междупредметни връзки", u'М'},
+    {u"Вътрешно предметни връзки", u'В'},
+    {u"Необходими пособия", u'Н'},
+    {u"Ход на урока", u'Х'},
+};
+constexpr MenuEntry kAuthors[] = {
+    {u"Спонсор", u'С'},
+    {u"Автор на урока", u'А'},
+    {u"За програмата", u'З'},
+};
+
+QString captionOf(const MenuEntry &entry)
 {
-    QString text = caption;
-    return text.replace(QLatin1Char('&'), QLatin1String("&&"));
+    return QString::fromUtf16(entry.caption);
 }
 
 QFrame *makeShape(QWidget *parent, const QColor &colour)
@@ -101,22 +128,29 @@ void Tezo::buildControls()
         label->setLineWidth(2);
         label->setAutoFillBackground(true);
     }
+    for (QLabel *label : {Label_U[0], Label_U[3]})
+        nameForScreenReader(label, label->text());
     setTwipsGeometry(Label_U[3], kLabelTopic);
     setTwipsGeometry(Label_U[0], kLabelPlan);
 
     Text_U[0] = new LessonText(inner);
     Text_U[0]->setToolTip(QStringLiteral(" Тема на урока"));
+    nameForScreenReader(Text_U[0], QStringLiteral("Тема на урока"));
     setTwipsGeometry(Text_U[0], kTopic);
+    Label_U[3]->setBuddy(Text_U[0]);
 
     List_Ur[0] = new LessonList(inner);
     List_Ur[0]->setToolTip(QStringLiteral("План на урока - точка/подточка "));
+    nameForScreenReader(List_Ur[0], QStringLiteral("План на урока"));
     setTwipsGeometry(List_Ur[0], kPlan);
     connect(List_Ur[0], &LessonList::Click, this, &Tezo::List_Ur_Click);
+    Label_U[0]->setBuddy(List_Ur[0]);
 
     Text_U[1] = new LessonText(inner);
     Text_U[1]->setText(QStringLiteral("Съдържание на избраната точка/подточка от урока\r\n"));
     Text_U[1]->setToolTip(QStringLiteral(" Имате ограничено време да запишете темата и плана на "
                                          "урока! Използвайте бутон \"Фокус\""));
+    nameForScreenReader(Text_U[1], QStringLiteral("Съдържание на точката"));
     setTwipsGeometry(Text_U[1], kContent);
     for (LessonText *field : Text_U)
         field->setLocked(true);
@@ -124,6 +158,8 @@ void Tezo::buildControls()
     Picture_Ur[0] = new PictureBox(inner);
     Picture_Ur[0]->setToolTip(
         QStringLiteral(" Щракнете с десен бутон, за да видите изображението в пълен размер "));
+    Picture_Ur[0]->setAccessibleDescription(Picture_Ur[0]->toolTip());
+    Picture_Ur[0]->setOpensOnKey(true);
     setTwipsGeometry(Picture_Ur[0], kPicture);
     connect(Picture_Ur[0], &PictureBox::Click, this, &Tezo::Picture_Ur_Click);
 
@@ -135,7 +171,7 @@ void Tezo::buildControls()
     Label_U[2] = new QLabel(inner);
     Label_U[2]->setToolTip(QStringLiteral("Показва оставащащото време, за което трябва да се "
                                           "напише заглавието и плана на урока"));
-    Label_U[2]->setAccessibleName(QStringLiteral("Оставащо време за точката"));
+    Label_U[2]->setAccessibleName(timeBarName());
     Label_U[2]->setAccessibleDescription(Label_U[2]->toolTip());
     setTwipsGeometry(Label_U[2], kLabelBar);
 
@@ -147,6 +183,14 @@ void Tezo::buildControls()
     setTwipsGeometry(Shape_Lenta[1], kBarElapsed);
     setTwipsGeometry(Shape_Lenta[2], kTapeRed);
     setTwipsGeometry(Shape_Lenta[3], kTapeGreen);
+    const QString shapeNames[] = {
+        QStringLiteral("Лента на оставащото време за точката"),
+        QStringLiteral("Изтекло време за точката"),
+        QStringLiteral("Непреминат материал от плана"),
+        QStringLiteral("Преминат материал от плана"),
+    };
+    for (int i = 0; i < 4; ++i)
+        Shape_Lenta[std::size_t(i)]->setAccessibleName(shapeNames[i]);
 
     const char *names[] = {"Text_U_0", "Text_U_1"};
     for (int i = 0; i < 2; ++i)
@@ -165,6 +209,14 @@ void Tezo::buildControls()
 
     applyDesignLook();
     resizeInnerTwips(inner, kInnerSize);
+
+    // Top to bottom, and the picture before the text beside it.
+    setReadingOrder({Text_U[0], List_Ur[0], Picture_Ur[0], Text_U[1]});
+    // The context-menu key reaches the control with the focus first.
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{Text_U[0], List_Ur[0], Picture_Ur[0], Text_U[1]})
+        control->installEventFilter(this);
+    new FocusFrame(this);
 }
 
 // The lesson window's own look until the pupil chooses another: a quiet
@@ -203,44 +255,59 @@ void Tezo::applyDesignLook()
 void Tezo::buildMenus()
 {
     QMenuBar *bar = menuBar();
-    Izhod = bar->addAction(QStringLiteral("Изход"));
+    bar->setAccessibleName(QStringLiteral("Меню на урока"));
+    Izhod = bar->addAction(withMnemonic(QStringLiteral("Изход"), u'Х'));
     Izhod->setObjectName(QStringLiteral("Izhod"));
     connect(Izhod, &QAction::triggered, this, &Tezo::Izhod_Click);
-    mnu_Fokus = bar->addAction(QStringLiteral("Фокус"));
+    mnu_Fokus = bar->addAction(withMnemonic(QStringLiteral("Фокус"), u'Ф'));
     mnu_Fokus->setObjectName(QStringLiteral("mnu_Fokus"));
-    mnu_Cwqt = bar->addAction(QStringLiteral("Цвят/шрифт"));
+    mnu_Cwqt = bar->addAction(withMnemonic(QStringLiteral("Цвят/шрифт"), u'Ц'));
     mnu_Cwqt->setObjectName(QStringLiteral("mnu_Cwqt"));
-    mnu_Wyprosi = bar->addAction(QStringLiteral("Задачи/Речник"));
+    mnu_Wyprosi = bar->addAction(withMnemonic(QStringLiteral("Задачи/Речник"), u'З'));
     mnu_Wyprosi->setObjectName(QStringLiteral("mnu_Wyprosi"));
 
-    mnu_Sydyrv_plan = bar->addMenu(QStringLiteral("Информация за урока"));
+    mnu_Sydyrv_plan = bar->addMenu(withMnemonic(QStringLiteral("Информация за урока"), u'И'));
     mnu_Sydyrv_plan->setObjectName(QStringLiteral("mnu_Sydyrv_plan"));
-    const QString information[] = {
-        QStringLiteral("Допълнителен материал"),
-        QStringLiteral("Използвана литература & Internet site"),
-        QStringLiteral("Държавни образователни изисквания"),
-        QStringLiteral("Продължителност на урока"),
-        QStringLiteral("Цел на урока"),
-        QStringLiteral("Междупредметни връзки"),
-        QStringLiteral("Вътрешно предметни връзки"),
-        QStringLiteral("Необходими пособия"),
-        QStringLiteral("Ход на урока"),
-    };
+    mnu_Sydyrv_plan->setAccessibleName(QStringLiteral("Информация за урока"));
     for (int k = 1; k <= 9; ++k) {
-        QAction *entry = mnu_Sydyrv_plan->addAction(menuText(information[k - 1]));
+        const MenuEntry &information = kInformation[k - 1];
+        QAction *entry = mnu_Sydyrv_plan->addAction(
+            withMnemonic(captionOf(information), QChar(information.letter)));
         entry->setObjectName(QStringLiteral("Sydyrv_pla_%1").arg(k));
         Sydyrv_pla[std::size_t(k)] = entry;
     }
 
-    awtor0 = bar->addMenu(QStringLiteral("Автори"));
+    awtor0 = bar->addMenu(withMnemonic(QStringLiteral("Автори"), u'А'));
     awtor0->setObjectName(QStringLiteral("awtor0"));
-    const QString authors[] = {QStringLiteral("Спонсор"), QStringLiteral("Автор на урока"),
-                               QStringLiteral("За програмата")};
+    awtor0->setAccessibleName(QStringLiteral("Автори"));
     for (int k = 1; k <= 3; ++k) {
-        QAction *entry = awtor0->addAction(authors[k - 1]);
+        const MenuEntry &author = kAuthors[k - 1];
+        QAction *entry = awtor0->addAction(withMnemonic(captionOf(author), QChar(author.letter)));
         entry->setObjectName(QStringLiteral("awtori_%1").arg(k));
         awtori[std::size_t(k)] = entry;
     }
+
+    giveMenuBarKeys(this);
+    // The keyboard's way to the pop-up menu of a right click. Some
+    // desktops turn the context-menu key into a context-menu request to the
+    // control with the focus (see eventFilter), others pass the key on.
+    for (const QKeySequence &keys :
+         {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto *shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, &Tezo::popUpFromKeyboard);
+    }
+}
+
+void Tezo::popUpFromKeyboard()
+{
+    QWidget *focused = focusWidget() ? focusWidget() : centralWidget();
+    Form_MouseDown(Qt::RightButton, focused->mapToGlobal(focused->rect().center()));
+}
+
+QString Tezo::informationCaption(int k)
+{
+    return k >= 1 && k <= 9 ? captionOf(kInformation[k - 1]) : QString();
 }
 
 // --- start-up ---
@@ -273,6 +340,7 @@ void Tezo::Form_Load()
                    QStringLiteral("  Версия ") + Str(Val(s.List_Ur[3].read(3)) / 100.0) +
                    QStringLiteral(" от ") + s.List_Ur[3].read(10));
     InitProgressTape();
+    Label_U[1]->setAccessibleName(progressTapeName());
     run.ImageSource = 0;
     LoadPlan();
     if (ModeFlag(14) == 1)
@@ -302,7 +370,8 @@ void Tezo::LoadPlan()
     Text_U[0]->setText(plan.read(0));
     run.ImageIndex = int(std::floor(Val(s.Spi_GR[3].read(0))));
     if (run.ImageIndex > 0) {
-        showPicture(run.ImageIndex);
+        showPicture(run.ImageIndex,
+                    QStringLiteral("Илюстрация към темата ") + quotedTitle(plan.read(0)));
         run.ImageSource = 1;
     } else {
         clearPicture();
@@ -334,7 +403,7 @@ void Tezo::List_Ur_Click()
     }
     run.ImageIndex = int(std::floor(Val(s.Spi_GR[3].read(p))));
     if (run.ImageIndex > 0) {
-        showPicture(run.ImageIndex);
+        showPicture(run.ImageIndex, QStringLiteral("Илюстрация към точка ") + quotedTitle(shown));
         run.ImageSource = 1;
     } else {
         clearPicture();
@@ -346,24 +415,25 @@ void Tezo::List_Ur_Click()
         run.CurrentPointTime = t;
         ComputeTimeBarGeometry(timeBarRow());
     }
+    Label_U[2]->setAccessibleName(timeBarName());
     if (ModeFlag(17) < 1)
         List_Ur[0]->setEnabled(false);
 }
 
-void Tezo::showPicture(int imageIndex)
+void Tezo::showPicture(int imageIndex, const QString &alternative)
 {
     const ContentStore &s = store();
     if (imageIndex >= 0 && imageIndex < int(s.Grafika_G.size()))
-        Picture_Ur[0]->setPicture(s.Grafika_G[std::size_t(imageIndex)]);
+        Picture_Ur[0]->setPicture(s.Grafika_G[std::size_t(imageIndex)], alternative);
     else
-        Picture_Ur[0]->setPicture(PictureSlot());
+        Picture_Ur[0]->setPicture(PictureSlot(), alternative);
 }
 
 // Clearing copies the empty slot into the box; where the last picture came
 // from is left as it was.
 void Tezo::clearPicture()
 {
-    Picture_Ur[0]->setPicture(store().Grafika_W[1]);
+    Picture_Ur[0]->setPicture(store().Grafika_W[1], QString());
     run.ImageIndex = 0;
 }
 
@@ -380,13 +450,22 @@ void Tezo::Picture_Ur_Click()
         source = &s.Grafika_W[index];
     if (!source || source->isEmpty())
         return;
-    m_lesson.zoomPicture(*source, twipsGeometry(Picture_Ur[0]).size());
+    m_lesson.zoomPicture(*source, twipsGeometry(Picture_Ur[0]).size(),
+                         Picture_Ur[0]->accessibleName());
 }
 
 // A press on the window's background, outside every control: presses that
 // a control leaves alone travel up to the background too, and are not ours.
 bool Tezo::eventFilter(QObject *watched, QEvent *event)
 {
+    // A context-menu request from the keyboard opens the lesson's pop-up
+    // menu, whichever control has the focus; the mouse's stays the
+    // control's own.
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard) {
+        popUpFromKeyboard();
+        return true;
+    }
     // The inner area's size is the window's inner size: every change of it
     // lays the window out again.
     if (watched == centralWidget() && event->type() == QEvent::Resize)

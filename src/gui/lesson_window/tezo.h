@@ -109,6 +109,12 @@ public:
     bool flagsFixed() const { return m_flagsFixed; }
     // Stops the timer and closes the window at the end of the run.
     void stopForEnd();
+    // The caption of lesson-information entry k (1 to 9), without its
+    // Alt letter.
+    static QString informationCaption(int k);
+    // What a screen reader hears for the time bar and the progress tape.
+    QString timeBarName() const;
+    QString progressTapeName() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -116,10 +122,13 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    // The pop-up menu of a right click, opened from the keyboard at the
+    // control with the focus.
+    void popUpFromKeyboard();
     void applyDesignLook();
     void connectMenus();
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void showPicture(int imageIndex);
+    void showPicture(int imageIndex, const QString &alternative);
     QWidget *layoutControl(int group, int index);
     int timeBarRow() const;
     void applyTimeBar();

@@ -61,7 +61,7 @@ void Tezo::ReadLessonConfiguration()
             tasks->List_Un[1]->AddItem(label);
     }
     if (applied.allTasksCaption)
-        tasks->mnu_All_zadachi->setText(*applied.allTasksCaption);
+        tasks->setAllTasksCaption(*applied.allTasksCaption);
 }
 
 } // namespace lesson

@@ -2,6 +2,7 @@
 // enlarged text, colours and the way to the tasks window.
 
 #include "core/content/number_text.h"
+#include "core/system/spoken_text.h"
 #include "gui/appearance/cwiat.h"
 #include "gui/lesson.h"
 #include "gui/lesson_window/tezo.h"
@@ -34,7 +35,8 @@ void Tezo::Sydyrv_pla_Click(int k)
     Text_U[1]->clear();
     Text_U[1]->setText(s.Dopyln_M[std::size_t(std::clamp(k, 0, 9))]);
     if (!s.Grafika_W[3].samePicture(s.Grafika_W[1])) {
-        Picture_Ur[0]->setPicture(s.Grafika_W[3]);
+        Picture_Ur[0]->setPicture(s.Grafika_W[3], QStringLiteral("Илюстрация към ") +
+                                                      quotedTitle(informationCaption(k)));
         run.ImageIndex = 3;
         run.ImageSource = 2;
     }
@@ -49,7 +51,8 @@ void Tezo::awtori_Click(int k)
     if (k == 1) {
         run.ImageIndex = 2;
         run.ImageSource = 2;
-        Picture_Ur[0]->setPicture(s.Grafika_W[2]);
+        Picture_Ur[0]->setPicture(s.Grafika_W[2], QStringLiteral("Илюстрация към ") +
+                                                      quotedTitle(QStringLiteral("Спонсор")));
     }
 }
 
@@ -70,6 +73,7 @@ void Tezo::mnu_Fokus_Click()
     zad->List_font->setListIndex(toInt16(Val(s.List_Ur[1].read(5))));
     zad->show();
     zad->raise();
+    zad->activateWindow();
 }
 
 void Tezo::StoreCurrentAppearance()

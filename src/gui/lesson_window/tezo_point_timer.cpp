@@ -3,6 +3,7 @@
 // as done, moves the progress tape one step from red to green and, when
 // the teacher's flags say so, frees the tasks command and the plan.
 
+#include "core/system/spoken_text.h"
 #include "gui/lesson.h"
 #include "gui/lesson_window/tezo.h"
 #include "gui/widgets/twips.h"
@@ -41,6 +42,7 @@ void Tezo::TickPointTimer()
     --left;
     stepTimeBar(TapeState);
     applyTimeBar();
+    Label_U[2]->setAccessibleName(timeBarName());
     if (left > 0)
         return;
     // A point counts as done once; a time that went below 0 (a negative
@@ -55,6 +57,7 @@ void Tezo::TickPointTimer()
     if (ModeFlag(16) == 1)
         mnu_Wyprosi->setEnabled(true);
     AdvanceProgressTape();
+    Label_U[2]->setAccessibleName(timeBarName());
 }
 
 void Tezo::EndPointTiming()
@@ -97,6 +100,26 @@ void Tezo::AdvanceProgressTape()
     if (stepTape(TapeState, run.PlanPointCount) == TapeStepResult::RedUsedUp)
         Shape_Lenta[2]->hide();
     applyTape();
+    Label_U[1]->setAccessibleName(progressTapeName());
+}
+
+QString Tezo::timeBarName() const
+{
+    const QString name = QStringLiteral("Оставащо време за точката");
+    const int k = List_Ur[0]->ListIndex() + 1;
+    if (run.PointTime[0] == 0 || k < 1 || k > kMaxPlanPoints || run.PointDone[std::size_t(k)])
+        return name;
+    return name + QStringLiteral(": ") +
+           secondsText(std::max<qint16>(run.PointTime[std::size_t(k)], 0));
+}
+
+QString Tezo::progressTapeName() const
+{
+    const int points = std::clamp<int>(run.PlanPointCount, 0, kMaxPlanPoints);
+    int read = 0;
+    for (int k = 1; k <= points; ++k)
+        read += run.PointDone[std::size_t(k)] != 0 ? 1 : 0;
+    return QStringLiteral("Преминат материал от плана: ") + pointsReadText(read, points);
 }
 
 // The bar's shapes take their tops and heights from the tape state, shown

@@ -3,6 +3,9 @@
 #include "core/content/number_text.h"
 #include "gui/lesson.h"
 #include "gui/tasks_window/tezo_n.h"
+#include "gui/widgets/focus_frame.h"
+#include "gui/widgets/keyboard.h"
+#include "gui/widgets/screen_reader.h"
 #include "gui/widgets/twips.h"
 
 #include <QCloseEvent>
@@ -26,12 +29,22 @@ Tezo_Glos::Tezo_Glos(Lesson &lesson)
     for (int index : {3, 5}) {
         auto *list = new LessonList(this);
         list->setObjectName(QStringLiteral("Wremena_%1").arg(index));
+        // A choice closes the window and may ask a question: the keys only
+        // move until Enter.
+        list->setChoosing(LessonList::Choosing::OnEnter);
         connect(list, &LessonList::Click, this, [this, index] { Wremena_Click(index); });
         Wremena[std::size_t(index)] = list;
     }
+    Wremena[3]->setAccessibleName(QStringLiteral("Задачи по сложност"));
+    Wremena[5]->setAccessibleName(QStringLiteral("Задачи по вид на решението"));
     setTwipsGeometry(Wremena[3], kLevels);
     setTwipsGeometry(Wremena[5], kTypes);
     resizeInnerTwips(this, kInnerSize);
+    setReadingOrder({Wremena[3], Wremena[5]});
+    new FocusFrame(this);
+    // Escape closes the window as its close box does: nothing is chosen.
+    giveSmallWindowKeys(this);
+    presentAsWindow(this);
 }
 
 void Tezo_Glos::Form_Load()
@@ -47,6 +60,13 @@ void Tezo_Glos::Form_Load()
     }
     Wremena[3]->setEnabled(m_lesson.tezoGlosAvailability().levelsEnabled);
     Wremena[5]->setEnabled(m_lesson.tezoGlosAvailability().typesEnabled);
+    // The keys start in the first list the pupil may use.
+    for (int index : {3, 5}) {
+        if (Wremena[std::size_t(index)]->isEnabled()) {
+            Wremena[std::size_t(index)]->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
 }
 
 void Tezo_Glos::Wremena_Click(int index)

@@ -21,8 +21,9 @@ public:
     void Form_Load() {}
     // Shows the store's Grafika_G(0) and sizes the window to the picture
     // plus a margin: the given size in twips becomes the window's inner
-    // size, so that the title bar never covers the picture.
-    void showPicture(double outerWidthTwips, double outerHeightTwips);
+    // size, so that the title bar never covers the picture. The alternative
+    // is the picture's text for a screen reader. Escape closes the window.
+    void showPicture(double outerWidthTwips, double outerHeightTwips, const QString &alternative);
     QSizeF outerSizeTwips() const { return m_outerTwips; }
 
 private:

@@ -4,6 +4,9 @@
 #include "gui/lesson.h"
 #include "gui/tasks_window/tezo_n.h"
 #include "gui/widgets/colours.h"
+#include "gui/widgets/focus_frame.h"
+#include "gui/widgets/keyboard.h"
+#include "gui/widgets/screen_reader.h"
 #include "gui/widgets/twips.h"
 
 #include <cmath>
@@ -37,6 +40,7 @@ Tezo_Zad::Tezo_Zad(Lesson &lesson)
     List_font = new LessonList(this);
     List_font->setObjectName(QStringLiteral("List_font"));
     List_font->setToolTip(QStringLiteral(" Изберете желан размер на шрифта"));
+    nameForScreenReader(List_font, QStringLiteral("Размер на шрифта"));
     List_font->setFont(QFont(QStringLiteral("Arial")));
     for (const QString &size : lesson.store().List_font.items())
         List_font->AddItem(size);
@@ -46,11 +50,16 @@ Tezo_Zad::Tezo_Zad(Lesson &lesson)
     Obsho_Pole = new LessonText(this);
     Obsho_Pole->setObjectName(QStringLiteral("Obsho_Pole"));
     Obsho_Pole->setToolTip(QStringLiteral("Настройте размерите на цялата форма чрез мишката"));
+    nameForScreenReader(Obsho_Pole, QStringLiteral("Увеличен текст"));
     Obsho_Pole->setFont(enlargedTextFont());
     setTwipsGeometry(Obsho_Pole, kField);
     connect(Obsho_Pole, &QTextEdit::textChanged, this, &Tezo_Zad::copyToAnswer);
 
     resizeInnerTwips(this, kInnerSize);
+    setReadingOrder({List_font, Obsho_Pole});
+    new FocusFrame(this);
+    giveSmallWindowKeys(this);
+    presentAsWindow(this);
 }
 
 void Tezo_Zad::Form_Load()

@@ -3,13 +3,17 @@
 #include "core/appearance/appearance_settings.h"
 #include "core/configuration/mode_flags.h"
 #include "core/content/number_text.h"
+#include "core/system/spoken_text.h"
 #include "core/tasks/task_clock.h"
 #include "core/tasks/text_scrambling.h"
 #include "gui/lesson.h"
 #include "gui/lesson_window/tezo.h"
 #include "gui/small_windows/tezo_zad.h"
 #include "gui/widgets/colours.h"
+#include "gui/widgets/focus_frame.h"
 #include "gui/widgets/heading.h"
+#include "gui/widgets/keyboard.h"
+#include "gui/widgets/screen_reader.h"
 #include "gui/widgets/twips.h"
 
 #include <QCloseEvent>
@@ -72,6 +76,10 @@ void Tezo_n::buildControls()
     }
     List_Un[0]->setToolTip(QStringLiteral(" Списък с използваната терминология "));
     List_Un[1]->setToolTip(QStringLiteral(" Изберете от списъка желан номер въпрос/задача "));
+    nameForScreenReader(List_Un[0], QStringLiteral("Термини от речника"));
+    nameForScreenReader(List_Un[1], QStringLiteral("Списък на задачите"));
+    // Choosing another task asks first: the keys only move until Enter.
+    List_Un[1]->setChoosing(LessonList::Choosing::OnEnter);
     setTwipsGeometry(List_Un[0], kTerms);
     setTwipsGeometry(List_Un[1], kTaskList);
     connect(List_Un[0], &LessonList::Click, this, [this] { List_Un_Click(0); });
@@ -85,11 +93,17 @@ void Tezo_n::buildControls()
         QStringLiteral(" Решение на задача/обяснения на въпроса  "),
         QStringLiteral(" Указания за текущия въпрос/задача  "),
     };
+    const QString paneNames[] = {
+        QStringLiteral("Вашият отговор"),        QStringLiteral("Определение на термина"),
+        QStringLiteral("Условие на задачата"),   QStringLiteral("Решение на автора"),
+        QStringLiteral("Указание към задачата"),
+    };
     const QRectF paneGeometry[] = {kAnswer, kDefinition, kStatement, kSolution, kHint};
     for (int i = 0; i < 5; ++i) {
         auto *pane = new LessonText(inner);
         pane->setObjectName(QStringLiteral("Text_Un_%1").arg(i));
         pane->setToolTip(paneTips[i]);
+        nameForScreenReader(pane, paneNames[i]);
         setTwipsGeometry(pane, paneGeometry[i]);
         if (i != 0)
             pane->setLocked(true);
@@ -102,13 +116,17 @@ void Tezo_n::buildControls()
     Picture_Un[0]->setToolTip(
         QStringLiteral("Илюстрация към съдържанието на термините, условието/решението на задача. "
                        "Щракнете с левия клавиш на мишката за мащаб."));
+    Picture_Un[0]->setAccessibleDescription(Picture_Un[0]->toolTip());
+    Picture_Un[0]->setOpensOnKey(true);
     setTwipsGeometry(Picture_Un[0], kPicture);
     connect(Picture_Un[0], &PictureBox::Click, this, &Tezo_n::Picture_Un_Click);
 
     Chasownik_Label[0] = new QLabel(inner);
     Chasownik_Label[0]->setObjectName(QStringLiteral("Chasownik_Label_0"));
     Chasownik_Label[0]->setToolTip(QStringLiteral(" Оставащо време "));
+    Chasownik_Label[0]->setAccessibleDescription(Chasownik_Label[0]->toolTip());
     Chasownik_Label[0]->setAlignment(Qt::AlignCenter);
+    showRemainingSeconds(QString());
     setTwipsGeometry(Chasownik_Label[0], kClock);
 
     Timer_n = new TickTimer(this);
@@ -127,6 +145,22 @@ void Tezo_n::buildControls()
     new Heading(QStringLiteral("Остава"), Chasownik_Label[0]);
     applyDesignLook();
     resizeInnerTwips(inner, kInnerSize);
+
+    // The task's own panes in the order a task is worked, then the
+    // dictionary.
+    setReadingOrder({List_Un[1], Text_Un[2], Text_Un[0], Text_Un[4], Text_Un[3], List_Un[0],
+                     Text_Un[1], Picture_Un[0]});
+    new FocusFrame(this);
+}
+
+void Tezo_n::showRemainingSeconds(const QString &seconds)
+{
+    Chasownik_Label[0]->setText(seconds);
+    const QString name = QStringLiteral("Оставащо време на задачата");
+    const QString spoken =
+        seconds.isEmpty() ? name : name + QStringLiteral(": ") + secondsText(seconds.toLongLong());
+    if (Chasownik_Label[0]->accessibleName() != spoken)
+        Chasownik_Label[0]->setAccessibleName(spoken);
 }
 
 // The window's own look: monospace panes, so that the worked schemes stay
@@ -159,31 +193,42 @@ void Tezo_n::applyDesignLook()
 void Tezo_n::buildMenus()
 {
     QMenuBar *bar = menuBar();
-    mnu_IzhodN = bar->addAction(QStringLiteral("Връщане към урока"));
+    bar->setAccessibleName(QStringLiteral("Меню на задачите"));
+    mnu_IzhodN = bar->addAction(withMnemonic(QStringLiteral("Връщане към урока"), u'В'));
     mnu_IzhodN->setObjectName(QStringLiteral("mnu_IzhodN"));
     connect(mnu_IzhodN, &QAction::triggered, this, &Tezo_n::mnu_IzhodN_Click);
-    mnu_Tip_Wid = bar->addAction(QStringLiteral("Ниво/Вид на задачи"));
+    mnu_Tip_Wid = bar->addAction(withMnemonic(QStringLiteral("Ниво/Вид на задачи"), u'Н'));
     mnu_Tip_Wid->setObjectName(QStringLiteral("mnu_Tip_Wid"));
     connect(mnu_Tip_Wid, &QAction::triggered, this, &Tezo_n::mnu_Tip_Wid_Click);
-    mnu_Pylen_Ekran = bar->addAction(QStringLiteral("Фокус"));
+    mnu_Pylen_Ekran = bar->addAction(withMnemonic(QStringLiteral("Фокус"), u'Ф'));
     mnu_Pylen_Ekran->setObjectName(QStringLiteral("mnu_Pylen_Ekran"));
     connect(mnu_Pylen_Ekran, &QAction::triggered, this, &Tezo_n::mnu_Pylen_Ekran_Click);
-    mnu_All_zadachi = bar->addAction(QStringLiteral("Допълнително"));
+    mnu_All_zadachi = bar->addAction(QString());
     mnu_All_zadachi->setObjectName(QStringLiteral("mnu_All_zadachi"));
+    setAllTasksCaption(QStringLiteral("Допълнително"));
     mnu_All_zadachi->setEnabled(false);
     connect(mnu_All_zadachi, &QAction::triggered, this, &Tezo_n::mnu_All_zadachi_Click);
-    m_saveMenu = bar->addMenu(QStringLiteral("Запис"));
+    m_saveMenu = bar->addMenu(withMnemonic(QStringLiteral("Запис"), u'З'));
+    m_saveMenu->setAccessibleName(QStringLiteral("Запис"));
     zap_resheshenie = m_saveMenu->menuAction();
     zap_resheshenie->setObjectName(QStringLiteral("zap_resheshenie"));
-    const QString saves[] = {QStringLiteral("Запис условие+решение"),
-                             QStringLiteral("Запис само решение"),
-                             QStringLiteral("Решение на автора")};
+    const QString saves[] = {withMnemonic(QStringLiteral("Запис условие+решение"), u'У'),
+                             withMnemonic(QStringLiteral("Запис само решение"), u'С'),
+                             withMnemonic(QStringLiteral("Решение на автора"), u'А')};
     for (int i = 1; i <= 3; ++i) {
         QAction *entry = m_saveMenu->addAction(saves[i - 1]);
         entry->setObjectName(QStringLiteral("mnu_ZapReshen_%1").arg(i));
         mnu_ZapReshen[std::size_t(i)] = entry;
         connect(entry, &QAction::triggered, this, [this, i] { mnu_ZapReshen_Click(i); });
     }
+    giveMenuBarKeys(this);
+}
+
+void Tezo_n::setAllTasksCaption(const QString &caption)
+{
+    // "Допълнително" and the count of tasks not yet listed ("+ 3 задачи")
+    // open by the same letter.
+    mnu_All_zadachi->setText(withMnemonic(caption, u'Д'));
 }
 
 // --- load ---
@@ -314,7 +359,7 @@ void Tezo_n::ShowTask()
     // compared, not the shared "chosen task" item, which other places fill
     // with a list position instead of a task number.
     if (m_clockTask != t) {
-        Chasownik_Label[0]->clear();
+        showRemainingSeconds(QString());
         SetTaskTime(1);
         m_clockTask = t;
     }
@@ -345,10 +390,15 @@ void Tezo_n::ShowIllustration(int i)
     ContentStore &s = store();
     const ItemList &map = s.Spi_GR[PictureMap == 0 ? 0 : 1];
     const double k = std::trunc(Val(map.read(i)));
+    // A term's picture is named after the term, a task's after the task.
+    const QString alternative =
+        PictureMap == 0
+            ? QStringLiteral("Илюстрация към термина ") + quotedTitle(s.glos_All[0].read(i))
+            : QStringLiteral("Илюстрация към задача ") + QString::number(i);
     if (k < 1 || k >= double(s.Grafika_G.size()))
-        Picture_Un[0]->setPicture(s.Grafika_W[1]);
+        Picture_Un[0]->setPicture(s.Grafika_W[1], alternative);
     else
-        Picture_Un[0]->setPicture(s.Grafika_G[std::size_t(k)]);
+        Picture_Un[0]->setPicture(s.Grafika_G[std::size_t(k)], alternative);
 }
 
 void Tezo_n::Picture_Un_Click()
@@ -360,7 +410,8 @@ void Tezo_n::Picture_Un_Click()
                                   : int(std::trunc(Val(s.Spi_GR[1].read(selectedTask()))));
     if (k < 1 || k >= int(s.Grafika_G.size()))
         return;
-    m_lesson.zoomPicture(s.Grafika_G[std::size_t(k)], twipsGeometry(Picture_Un[0]).size());
+    m_lesson.zoomPicture(s.Grafika_G[std::size_t(k)], twipsGeometry(Picture_Un[0]).size(),
+                         Picture_Un[0]->accessibleName());
 }
 
 // --- panes ---
@@ -390,6 +441,8 @@ void Tezo_n::mnu_IzhodN_Click()
     Tezo *tezo = m_lesson.tezo();
     tezo->Timer1->start();
     tezo->show();
+    tezo->raise();
+    tezo->activateWindow();
     s.List_Ur[1].write(3, QString::number(RemainingTime, 'g', 12));
     hide();
 }
@@ -403,6 +456,7 @@ void Tezo_n::mnu_Pylen_Ekran_Click()
     zad->List_font->setListIndex(toInt16(Val(s.List_Ur[1].read(5))));
     zad->show();
     zad->raise();
+    zad->activateWindow();
 }
 
 void Tezo_n::mnu_All_zadachi_Click()
@@ -419,7 +473,7 @@ void Tezo_n::mnu_All_zadachi_Click()
         tasks->setListIndex(selected);
     }
     mnu_All_zadachi->setEnabled(false);
-    mnu_All_zadachi->setText(QStringLiteral("+0 задачи"));
+    setAllTasksCaption(QStringLiteral("+0 задачи"));
 }
 
 void Tezo_n::mnu_Tip_Wid_Click()
@@ -459,7 +513,7 @@ void Tezo_n::Timer_n_Timer()
         return;
     if (Text_Un[0]->isLocked()) {
         RemainingTime = 0;
-        Chasownik_Label[0]->clear();
+        showRemainingSeconds(QString());
         ShowHint();
         ShowSolution();
         return;
@@ -469,7 +523,7 @@ void Tezo_n::Timer_n_Timer()
         const ClockTick tick = tickTaskClock(RemainingTime, Val(s.Wremena[1].read(t)),
                                              Val(s.Wremena[0].read(t)), unit, ModeFlag(5) > 0);
         RemainingTime = tick.remaining;
-        Chasownik_Label[0]->setText(QString::number(tick.shownSeconds));
+        showRemainingSeconds(QString::number(tick.shownSeconds));
         SetTaskTime(2);
         Text_Un5 = QString::number(tick.elapsed, 'g', 12);
         if (tick.hintDue) {

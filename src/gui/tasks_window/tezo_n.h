@@ -92,6 +92,8 @@ public:
     void applyLoadFlags();
     // Stops the clock and closes the window at the end of the run.
     void stopForEnd();
+    // The caption of "Допълнително", which tells how many tasks it adds.
+    void setAllTasksCaption(const QString &caption);
     // The line at the bottom of the window that tells where the last saved
     // task went, or that it could not be saved.
     QLabel *saveStatus() const { return m_saveStatus; }
@@ -104,6 +106,9 @@ private:
     void buildMenus();
     void applyDesignLook();
     void buildSaveStatus();
+    void showSaveStatus(const QString &text);
+    // The clock's figure, and the same in words for a screen reader.
+    void showRemainingSeconds(const QString &seconds);
     ContentStore &store();
     int selectedTask() const { return List_Un[1]->ListIndex() + 1; }
     // Puts the task list's selection on a position without raising its

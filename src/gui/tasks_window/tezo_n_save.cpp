@@ -17,10 +17,18 @@ void Tezo_n::buildSaveStatus()
 {
     m_saveStatus = new QLabel(this);
     m_saveStatus->setObjectName(QStringLiteral("saveStatus"));
-    m_saveStatus->setAccessibleName(QStringLiteral("Състояние на записа"));
+    showSaveStatus(QString());
     m_saveStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
     statusBar()->addWidget(m_saveStatus, 1);
     statusBar()->setSizeGripEnabled(false);
+    statusBar()->setAccessibleName(QStringLiteral("Лента на състоянието"));
+}
+
+void Tezo_n::showSaveStatus(const QString &text)
+{
+    m_saveStatus->setText(text);
+    const QString name = QStringLiteral("Състояние на записа");
+    m_saveStatus->setAccessibleName(text.isEmpty() ? name : name + QStringLiteral(": ") + text);
 }
 
 void Tezo_n::mnu_ZapReshen_Click(int Index)
@@ -49,15 +57,14 @@ void Tezo_n::SaveTaskText(int kind)
                              : fileKind == TaskFileKind::AnswerOnly
                                  ? QStringLiteral("Решението е записано")
                                  : QStringLiteral("Решението на автора е записано");
-        m_saveStatus->setText(what + QStringLiteral(" във файла ") + SaveFileName +
-                              QStringLiteral(" в папката на урока"));
+        showSaveStatus(what + QStringLiteral(" във файла ") + SaveFileName +
+                       QStringLiteral(" в папката на урока"));
         const QString where = QDir::toNativeSeparators(QFileInfo(SaveFileName).absoluteFilePath());
         m_saveStatus->setToolTip(where);
         m_saveStatus->setAccessibleDescription(where);
         return;
     }
-    m_saveStatus->setText(QStringLiteral("Файлът ") + SaveFileName +
-                          QStringLiteral(" не е записан"));
+    showSaveStatus(QStringLiteral("Файлът ") + SaveFileName + QStringLiteral(" не е записан"));
     m_saveStatus->setToolTip(QString());
     m_saveStatus->setAccessibleDescription(QString());
     askWithClockStopped(

@@ -14,6 +14,8 @@ Heading::Heading(const QString &text, QWidget *control)
     bold.setBold(true);
     setFont(bold);
     setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    // A screen reader names the control by its heading.
+    setBuddy(control);
     control->installEventFilter(this);
     setVisible(control->isVisibleTo(control->parentWidget()));
     // The window's background may be any colour the pupil chooses.

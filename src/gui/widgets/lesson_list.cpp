@@ -1,37 +1,96 @@
 #include "gui/widgets/lesson_list.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 
 namespace lesson {
+
+namespace {
+
+// Draws every item as the style does, and a frame round the item under the
+// keyboard's cursor while the list has the focus: some styles mark it only
+// after a Tab, none marks it strongly enough on every background.
+class CursorFrame : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        if (!(option.state & QStyle::State_HasFocus))
+            return;
+        const bool selected = option.state & QStyle::State_Selected;
+        painter->save();
+        painter->setPen(
+            QPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text), 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+        painter->restore();
+    }
+};
+
+} // namespace
 
 LessonList::LessonList(QWidget *parent)
     : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new CursorFrame(this));
     // Items are cut to the list's width rather than scrolled sideways.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTextElideMode(Qt::ElideRight);
+    verticalScrollBar()->setAccessibleName(QStringLiteral("Превъртане на списъка"));
+    horizontalScrollBar()->setAccessibleName(QStringLiteral("Превъртане на списъка настрани"));
     connect(model(), &QAbstractItemModel::rowsInserted, this, &LessonList::fitRows);
     connect(model(), &QAbstractItemModel::rowsRemoved, this, &LessonList::fitRows);
+    // A list that chooses as it moves has its choice where its cursor is;
+    // one that chooses on Enter has it in the selection, which the keys
+    // leave alone.
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        m_changedByPress = true;
-        if (row < 0)
-            return;
-        // The list highlights the pressed item only after it has moved the
-        // current row: a handler run now would be overruled.
-        if (m_inInput)
-            m_clickPending = true;
-        else
-            Q_EMIT Click();
+        if (m_choosing == Choosing::AsItMoves)
+            selectionMoved(row);
     });
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (m_choosing == Choosing::OnEnter)
+            selectionMoved(ListIndex());
+    });
+}
+
+void LessonList::setChoosing(Choosing choosing)
+{
+    m_choosing = choosing;
+}
+
+int LessonList::ListIndex() const
+{
+    if (m_choosing == Choosing::AsItMoves)
+        return currentRow();
+    const QModelIndexList chosen = selectionModel()->selectedIndexes();
+    return chosen.isEmpty() ? -1 : chosen.first().row();
+}
+
+void LessonList::selectionMoved(int row)
+{
+    m_changedByPress = true;
+    if (row < 0)
+        return;
+    // The list highlights the pressed item only after it has moved the
+    // current row: a handler run now would be overruled.
+    if (m_inInput)
+        m_clickPending = true;
+    else
+        Q_EMIT Click();
 }
 
 void LessonList::setListIndex(int index)
 {
     if (index < -1 || index >= count())
         index = -1;
-    if (index == currentRow()) {
+    if (index == ListIndex()) {
         // Choosing again what is chosen is still a choice.
         if (index >= 0)
             Q_EMIT Click();
@@ -100,10 +159,12 @@ void LessonList::fitRows()
 }
 
 // A list that receives the focus with nothing selected keeps nothing
-// selected: only a click, a key or the program chooses an item.
+// selected: only a click, a key or the program chooses an item. (A list that
+// chooses on Enter may put its cursor on the first item: that chooses
+// nothing.)
 void LessonList::focusInEvent(QFocusEvent *event)
 {
-    if (currentRow() >= 0) {
+    if (m_choosing == Choosing::OnEnter || currentRow() >= 0) {
         QListWidget::focusInEvent(event);
         return;
     }
@@ -139,7 +200,7 @@ template <typename Handling> void LessonList::choosing(Handling handling)
     m_clickPending = false;
     handling();
     m_inInput = false;
-    if (m_clickPending && currentRow() >= 0) {
+    if (m_clickPending && ListIndex() >= 0) {
         m_clickPending = false;
         Q_EMIT Click();
     }
@@ -152,7 +213,7 @@ void LessonList::mousePressEvent(QMouseEvent *event)
         event->accept();
         return;
     }
-    m_rowAtPress = currentRow();
+    m_rowAtPress = ListIndex();
     m_changedByPress = false;
     choosing([&] { QListWidget::mousePressEvent(event); });
 }
@@ -164,7 +225,57 @@ void LessonList::mouseMoveEvent(QMouseEvent *event)
 
 void LessonList::keyPressEvent(QKeyEvent *event)
 {
-    choosing([&] { QListWidget::keyPressEvent(event); });
+    if (m_choosing == Choosing::AsItMoves) {
+        choosing([&] { QListWidget::keyPressEvent(event); });
+        return;
+    }
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (plain) {
+            chooseCursorItem();
+            event->accept();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    // Every other key moves the cursor at most. Typing an item's first
+    // letters would select it as well: that selection is put back.
+    const int chosen = ListIndex();
+    const QSignalBlocker block(this);
+    QListWidget::keyPressEvent(event);
+    if (ListIndex() != chosen) {
+        if (chosen >= 0)
+            selectionModel()->select(model()->index(chosen, 0),
+                                     QItemSelectionModel::ClearAndSelect);
+        else
+            clearSelection();
+    }
+}
+
+void LessonList::chooseCursorItem()
+{
+    const int row = currentRow();
+    if (row < 0 || !isEnabled())
+        return;
+    // Choosing again what is chosen is still a choice.
+    if (row == ListIndex()) {
+        Q_EMIT Click();
+        return;
+    }
+    selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+}
+
+QItemSelectionModel::SelectionFlags LessonList::selectionCommand(const QModelIndex &index,
+                                                                 const QEvent *event) const
+{
+    if (m_choosing == Choosing::OnEnter && event && event->type() == QEvent::KeyPress)
+        return QItemSelectionModel::NoUpdate;
+    return QListWidget::selectionCommand(index, event);
 }
 
 void LessonList::mouseReleaseEvent(QMouseEvent *event)

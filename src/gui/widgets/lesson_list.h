@@ -12,13 +12,26 @@ namespace lesson {
 //
 // A click or key raises Click once the list has finished its own handling
 // of it, so that a handler which puts the selection back has the last word.
+//
+// The item under the keyboard's cursor always wears a frame while the list
+// has the focus, whatever the desktop's style draws.
 class LessonList : public QListWidget {
     Q_OBJECT
 public:
     explicit LessonList(QWidget *parent = nullptr);
 
-    // Selected position, -1 when nothing is selected.
-    int ListIndex() const { return currentRow(); }
+    // How the keyboard chooses. A list whose choice is light (a plan point,
+    // a term, a font) chooses the item the arrow keys move to. A list whose
+    // choice starts something heavy (a question, another window) only moves
+    // its cursor with the keys, the chosen item staying highlighted, and
+    // chooses the item under the cursor with Enter or Space. A click of the
+    // mouse chooses at once either way.
+    enum class Choosing { AsItMoves, OnEnter };
+    void setChoosing(Choosing choosing);
+    Choosing choosing() const { return m_choosing; }
+
+    // Selected (chosen) position, -1 when nothing is selected.
+    int ListIndex() const;
     void setListIndex(int index);
     int ListCount() const { return count(); }
     QString itemText(int index) const;
@@ -38,6 +51,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
+                                                         const QEvent *event) const override;
     void resizeEvent(QResizeEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     bool event(QEvent *event) override;
@@ -48,7 +63,12 @@ private:
     // Runs the list's own handling of a pupil's input and raises Click
     // afterwards when the selection moved meanwhile.
     template <typename Handling> void choosing(Handling handling);
+    // The chosen position moved (-1: nothing is chosen any more).
+    void selectionMoved(int row);
+    // Enter or Space on a list that chooses on Enter.
+    void chooseCursorItem();
 
+    Choosing m_choosing = Choosing::AsItMoves;
     int m_columns = 1;
     int m_bottomMargin = 0;
     bool m_fitting = false;

@@ -1,5 +1,7 @@
 #include "gui/widgets/lesson_text.h"
 
+#include <QScrollBar>
+
 namespace lesson {
 
 LessonText::LessonText(QWidget *parent)
@@ -11,6 +13,7 @@ LessonText::LessonText(QWidget *parent)
     setLineWrapMode(QTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setTabChangesFocus(true);
+    verticalScrollBar()->setAccessibleName(QStringLiteral("Превъртане на текста"));
 }
 
 QString LessonText::Text() const

@@ -64,7 +64,7 @@ public:
             texts << box->text();
             const QString caption = clicks.takeFirst();
             for (QAbstractButton *button : box->buttons())
-                if (button->text() == caption)
+                if (button->text().remove(QLatin1Char('&')) == caption)
                     QTest::mouseClick(button, Qt::LeftButton);
         });
         return QtPlatform::showMessage(message);

@@ -1,6 +1,8 @@
 #include "support/lesson_setup.h"
 #include "support/pictures.h"
 
+#include <QRegularExpression>
+
 using namespace lesson;
 using namespace lesson::test;
 using namespace Qt::StringLiterals;
@@ -8,7 +10,8 @@ using namespace Qt::StringLiterals;
 namespace {
 QString caption(const QAction *action)
 {
-    return action->text().replace(QLatin1String("&&"), "&");
+    // Without the Alt letter's mark; "&&" is an ampersand of the caption.
+    return action->text().replace(QRegularExpression(u"&(.)"_s), u"\\1"_s);
 }
 } // namespace
 

@@ -23,7 +23,8 @@ void choose(LessonRun &r, Tezo_n *tasks, Way way, int row)
         return clickItem(list, row);
     case Way::Keyboard:
         QCOMPARE(row, list->ListIndex() - 1);
-        return QTest::keyClick(list, Qt::Key_Up);
+        QTest::keyClick(list, Qt::Key_Up);
+        return QTest::keyClick(list, Qt::Key_Return);
     case Way::TypeWindow:
         tasks->mnu_Tip_Wid->trigger();
         return clickItem(r.lesson->tezoGlos()->Wremena[3], row);
