@@ -16,7 +16,8 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Qt 6 Widgets for building, fonts with Cyrillic, Qt's Bulgarian texts;
 # for the end-to-end tests an X server (Xvfb) with its keyboard tools, keys
 # sent by xdotool, a D-Bus session with the accessibility bus, Python's
-# accessibility library, and unshare/mount for a read-only lesson folder.
+# accessibility library, and unshare/mount for a read-only lesson folder;
+# the X protocol headers for the whole-process benchmark.
 PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
            fonts-dejavu-core fonts-dejavu-extra fonts-liberation \
            xvfb xauth x11-xkb-utils xkb-data xdotool dbus-x11 at-spi2-core \
