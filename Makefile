@@ -1,6 +1,7 @@
 # make run   - install what is missing, build, and start the lesson in build/run/
 # make test  - install what is missing, build, and run every test
 # make deps  - only install the missing Debian packages
+# make screenshots - draw every window into docs/screenshots (under Xvfb)
 # make bench - run the benchmarks (start-up, memory, idle CPU, re-layout, countdown drift)
 # make deb   - build the Debian package build/tezomat_*.deb
 # make icon  - redraw the program's icon into packaging/icons
@@ -25,7 +26,7 @@ PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translatio
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test test-asan fuzz bench pictures icon deb clean
+.PHONY: deps configure build run test test-asan fuzz bench screenshots pictures icon deb clean
 
 deps:
 	@missing=""; \
@@ -53,6 +54,14 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The README's pictures of every window: the lesson's windows as the tests
+# see them (tests/gui/tst_screens) and the teacher's window, each under Xvfb.
+screenshots: build
+	mkdir -p docs/screenshots
+	LESSON_SCREENSHOTS=$(CURDIR)/docs/screenshots xvfb-run -a -s "-screen 0 1280x1024x24" \
+	  $(BUILD)/tests/tst_screens
+	BUILD=$(BUILD) tools/tezomat_teacher/screenshots.sh docs/screenshots
 
 # The benchmarks: each prints its figures beside its goal. The whole-process
 # ones run the program and a bare Qt window side by side on one X display.
