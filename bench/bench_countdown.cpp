@@ -11,7 +11,7 @@
 #include "core/content/lesson_loader.h"
 #include "gui/lesson.h"
 #include "gui/lesson_window/tezo.h"
-#include "silent_platform.h"
+#include "quiet_lesson.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,13 +44,11 @@ int main(int argc, char *argv[])
 
     QTemporaryDir directory;
     QDir::setCurrent(directory.path());
-    lesson::LoadResult loaded = lesson::loadLessonStore();
-    if (!loaded.store)
-        return 1;
-    loaded.store->Wremena[2].write(1, QString::number(seconds));
     lesson::bench::SilentPlatform platform;
-    lesson::Lesson run(std::move(*loaded.store), platform);
-    lesson::Tezo *tezo = run.tezo();
+    const auto run = lesson::bench::quietLesson(platform, [seconds](lesson::ContentStore &store) {
+        store.Wremena[2].write(1, QString::number(seconds));
+    });
+    lesson::Tezo *tezo = run->tezo();
     // The plan open to the pupil, the bar shown, the plan locked while timed.
     for (int k : {10, 13})
         tezo->ModeFlagTable.write(k, QStringLiteral("1"));

@@ -7,7 +7,7 @@
 #include "core/content/lesson_loader.h"
 #include "gui/lesson.h"
 #include "gui/lesson_window/tezo.h"
-#include "silent_platform.h"
+#include "quiet_lesson.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,13 +24,10 @@ int main(int argc, char *argv[])
     const int resizes = argc > 1 ? std::max(10, QString::fromLocal8Bit(argv[1]).toInt()) : 2000;
     QTemporaryDir directory;
     QDir::setCurrent(directory.path());
-    lesson::LoadResult loaded = lesson::loadLessonStore();
-    if (!loaded.store)
-        return 1;
     lesson::bench::SilentPlatform platform;
-    lesson::Lesson run(std::move(*loaded.store), platform);
-    run.start();
-    lesson::Tezo *tezo = run.tezo();
+    const auto run = lesson::bench::quietLesson(platform);
+    run->start();
+    lesson::Tezo *tezo = run->tezo();
     app.processEvents();
 
     const QSize design = tezo->size();

@@ -11,7 +11,7 @@
 // that it starts straight into its window.
 #include "core/content/lesson_loader.h"
 #include "gui/lesson.h"
-#include "silent_platform.h"
+#include "quiet_lesson.h"
 
 #include <QApplication>
 #include <QDir>
@@ -41,12 +41,9 @@ int countLessonWidgets(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    lesson::LoadResult loaded = lesson::loadLessonStore();
-    if (!loaded.store)
-        return 1;
     lesson::bench::SilentPlatform platform;
-    lesson::Lesson run(std::move(*loaded.store), platform);
-    run.start();
+    const auto run = lesson::bench::quietLesson(platform);
+    run->start();
     std::printf("%d\n", int(QApplication::allWidgets().size()));
     return 0;
 }

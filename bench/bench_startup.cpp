@@ -8,7 +8,7 @@
 #include "core/content/lesson_loader.h"
 #include "gui/lesson.h"
 #include "gui/lesson_window/tezo.h"
-#include "silent_platform.h"
+#include "quiet_lesson.h"
 
 #include <QApplication>
 #include <QDir>
