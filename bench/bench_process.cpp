@@ -1,5 +1,6 @@
 // Whole-process figures of the lesson beside a bare Qt window with as many
-// widgets, measured in one run on the same X display:
+// widgets (labels only, or the lesson's own kinds of widget), measured in one
+// run on the same X display:
 //   start-up   from starting the process to its window being mapped;
 //   memory     peak resident memory once the window is up;
 //   idle CPU   processor time over ten idle seconds with the lesson's timer
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QTemporaryDir>
 
 #include <xcb/xcb.h>
@@ -44,7 +46,16 @@ int countLessonWidgets(int argc, char *argv[])
     lesson::bench::SilentPlatform platform;
     const auto run = lesson::bench::quietLesson(platform);
     run->start();
-    std::printf("%d\n", int(QApplication::allWidgets().size()));
+    // All widgets, then the lesson's text fields, lists, frames and windows.
+    int edits = 0, lists = 0, frames = 0, windows = 0;
+    const QWidgetList all = QApplication::allWidgets();
+    for (const QWidget *w : all) {
+        edits += w->inherits("QTextEdit");
+        lists += w->inherits("QListWidget");
+        frames += w->metaObject() == &QFrame::staticMetaObject;
+        windows += w->inherits("QMainWindow");
+    }
+    std::printf("%d %d %d %d %d\n", int(all.size()), edits, lists, frames, windows);
     return 0;
 }
 
@@ -198,15 +209,25 @@ int main(int argc, char *argv[])
     const std::string bare = argv[2];
     const int rounds = argc > 4 ? std::max(1, std::atoi(argv[4])) : 10;
 
-    // The widget count, from a child process of our own.
+    // The widget counts, from a child process of our own.
     std::string self = argv[0];
     FILE *count = popen((self + " --count").c_str(), "r");
-    int widgets = 0;
-    if (!count || std::fscanf(count, "%d", &widgets) != 1 || widgets <= 0) {
+    int widgets = 0, edits = 0, lists = 0, frames = 0, windows = 0;
+    if (!count ||
+        std::fscanf(count, "%d %d %d %d %d", &widgets, &edits, &lists, &frames, &windows) != 5 ||
+        widgets <= 0) {
         std::fprintf(stderr, "could not count the lesson's widgets\n");
         return 1;
     }
     pclose(count);
+    // Two yardsticks: labels only, and the lesson's own kinds of widget.
+    const std::vector<std::string> labels = {bare, std::to_string(widgets)};
+    const std::vector<std::string> kinds = {bare,
+                                            std::to_string(widgets),
+                                            std::to_string(edits),
+                                            std::to_string(lists),
+                                            std::to_string(frames),
+                                            std::to_string(windows)};
 
     QTemporaryDir folder;
     if (!QFile::copy(QString::fromLocal8Bit(argv[3]),
@@ -219,35 +240,45 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "no X display\n");
         return 1;
     }
-    std::vector<double> lessonStart, bareStart, lessonPeak, barePeak;
-    Sample lessonIdle, bareIdle;
+    struct Series {
+        std::vector<double> start, peak;
+        Sample idle;
+    };
+    Series ofLesson, ofLabels, ofKinds;
     for (int round = 0; round < rounds; ++round) {
         // The idle measure is taken once, in the last round.
         const bool idle = round == rounds - 1;
-        Sample a, b;
-        if (!runOnce(display, {lesson}, folder.path(), idle, a) ||
-            !runOnce(display, {bare, std::to_string(widgets)}, folder.path(), idle, b)) {
-            std::fprintf(stderr, "a window did not appear\n");
-            return 1;
-        }
-        lessonStart.push_back(a.startMs);
-        bareStart.push_back(b.startMs);
-        lessonPeak.push_back(double(a.peakKb));
-        barePeak.push_back(double(b.peakKb));
-        if (idle) {
-            lessonIdle = a;
-            bareIdle = b;
+        const std::vector<std::pair<const std::vector<std::string> *, Series *>> runs = {
+            {nullptr, &ofLesson}, {&labels, &ofLabels}, {&kinds, &ofKinds}};
+        for (const auto &[command, series] : runs) {
+            Sample sample;
+            if (!runOnce(display, command ? *command : std::vector<std::string>{lesson},
+                         folder.path(), idle, sample)) {
+                std::fprintf(stderr, "a window did not appear\n");
+                return 1;
+            }
+            series->start.push_back(sample.startMs);
+            series->peak.push_back(double(sample.peakKb));
+            if (idle)
+                series->idle = sample;
         }
     }
-    const double startRatio = median(lessonStart) / median(bareStart);
-    const double memoryRatio = median(lessonPeak) / median(barePeak);
-    std::printf("widgets in each window: %d; rounds: %d (medians)\n", widgets, rounds);
     std::printf(
-        "start-up to mapped window: lesson %.1f ms, bare %.1f ms, ratio %.2f (goal <= 1.10)\n",
-        median(lessonStart), median(bareStart), startRatio);
-    std::printf("peak memory: lesson %.0f KiB, bare %.0f KiB, ratio %.2f (goal <= 1.10)\n",
-                median(lessonPeak), median(barePeak), memoryRatio);
-    std::printf("idle CPU over 10 s: lesson %.2f %%, bare %.2f %% of one core (goal < 1 %%)\n",
-                lessonIdle.idleCpuPercent, bareIdle.idleCpuPercent);
+        "widgets: %d (%d text fields, %d lists, %d frames, %d windows); %d rounds, medians\n",
+        widgets, edits, lists, frames, windows, rounds);
+    std::printf("start-up to mapped window: lesson %.1f ms; bare window of labels %.1f ms, "
+                "ratio %.2f; of the lesson's kinds %.1f ms, ratio %.2f (goal <= 1.10)\n",
+                median(ofLesson.start), median(ofLabels.start),
+                median(ofLesson.start) / median(ofLabels.start), median(ofKinds.start),
+                median(ofLesson.start) / median(ofKinds.start));
+    std::printf("peak memory: lesson %.0f KiB; bare window of labels %.0f KiB, ratio %.2f; of the "
+                "lesson's kinds %.0f KiB, ratio %.2f (goal <= 1.10)\n",
+                median(ofLesson.peak), median(ofLabels.peak),
+                median(ofLesson.peak) / median(ofLabels.peak), median(ofKinds.peak),
+                median(ofLesson.peak) / median(ofKinds.peak));
+    std::printf("idle CPU over 10 s: lesson %.2f %%; bare windows %.2f %% and %.2f %% of one core "
+                "(goal < 1 %%)\n",
+                ofLesson.idle.idleCpuPercent, ofLabels.idle.idleCpuPercent,
+                ofKinds.idle.idleCpuPercent);
     return 0;
 }
