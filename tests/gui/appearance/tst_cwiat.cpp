@@ -66,11 +66,6 @@ private Q_SLOTS:
         QCOMPARE(w->Label_Cv[7]->toolTip(),
                  u" За настройване цвета на текста в текстовите полета "_s);
         QCOMPARE(w->Label_Cv[4]->text(), u"Размер  шрифт"_s);
-        for (QWidget *control :
-             w->centralWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
-            QCOMPARE(control->accessibleDescription(), control->toolTip());
-        }
     }
 
     void openingShowsTheList()

@@ -171,25 +171,6 @@ private Q_SLOTS:
         QVERIFY(tasks->Text_Un[2]->Text().contains(s.Uslowie_L[12].read(3)));
         QCOMPARE(s.List_Ur[1].read(2), u"12"_s);
     }
-
-    // Closing the frame chooses nothing; opened again, it is a new window
-    // with fresh lists that follow the flags again (both off here).
-    void closingTheTypeWindowChoosesNothing()
-    {
-        LessonRun r;
-        Tezo_n *tasks = openTasks(r);
-        r.platform.asked.clear();
-        for (int opening = 0; opening < 2; ++opening) {
-            tasks->mnu_Tip_Wid_Click();
-            Tezo_Glos *glos = r.lesson->tezoGlos();
-            QCOMPARE(glos->Wremena[3]->ListIndex(), -1);
-            QVERIFY(!glos->Wremena[3]->isEnabled() && !glos->Wremena[5]->isEnabled());
-            glos->close();
-            QCOMPARE(r.lesson->tezoGlos(), nullptr);
-        }
-        QCOMPARE(tasks->List_Un[1]->ListIndex(), 0);
-        QVERIFY(r.platform.asked.isEmpty());
-    }
 };
 
 QTEST_MAIN(TestSmallWindows)
