@@ -6,21 +6,10 @@
 // round the focused control, Escape out of the small windows, and what the
 // pictures and headings tell a screen reader.
 
-#include "gui/appearance/cwiat.h"
-#include "gui/small_windows/tezo_glos.h"
-#include "gui/small_windows/tezo_gra.h"
-#include "gui/small_windows/tezo_zad.h"
-#include "gui/tasks_window/tezo_n.h"
-#include "gui/widgets/focus_frame.h"
-#include "gui/widgets/heading.h"
-#include "support/started_lesson.h"
+#include "support/lesson_setup.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QContextMenuEvent>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTest>
 
 using namespace lesson;
 using namespace lesson::test;

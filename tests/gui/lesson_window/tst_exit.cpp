@@ -1,15 +1,10 @@
 #include "core/tasks/written_file.h"
 #include "gui/qt_platform.h"
-#include "gui/small_windows/tezo_zad.h"
-#include "gui/tasks_window/tezo_n.h"
-#include "support/started_lesson.h"
+#include "support/lesson_setup.h"
 #include "support/unwritable_folder.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 
 #include <csignal>
 #include <sys/resource.h>

@@ -1,6 +1,4 @@
-#include "core/content/number_text.h"
 #include "core/system/messages.h"
-#include "support/configuration.h"
 #include "support/lesson_setup.h"
 
 #include <QFileInfo>

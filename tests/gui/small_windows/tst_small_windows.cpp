@@ -2,7 +2,6 @@
 // (Tezo_Glos), opened from the lesson window and the tasks window.
 
 #include "support/lesson_setup.h"
-#include "support/pupil.h"
 
 #include <QFontInfo>
 

@@ -1,9 +1,7 @@
 #include "core/system/messages.h"
 #include "core/tasks/text_scrambling.h"
-#include "gui/small_windows/tezo_glos.h"
 #include "support/lesson_setup.h"
 #include "support/pictures.h"
-#include "support/pupil.h"
 
 using namespace lesson;
 using namespace lesson::test;

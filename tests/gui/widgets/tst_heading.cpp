@@ -1,9 +1,6 @@
 // Headings show exactly when their control does.
 
-#include "gui/widgets/heading.h"
 #include "support/lesson_setup.h"
-
-#include <QTest>
 
 using namespace lesson;
 using namespace lesson::test;

@@ -3,15 +3,10 @@
 // the arrows and choose with Enter or Space, the others choose as they move,
 // and a click chooses at once; two columns are read down the first column.
 
-#include "gui/appearance/cwiat.h"
-#include "support/configuration.h"
 #include "support/lesson_setup.h"
-#include "support/pupil.h"
-#include "support/started_lesson.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTest>
 
 using namespace lesson;
 using namespace lesson::test;
@@ -32,12 +27,10 @@ Tezo *startLesson(LessonRun &r)
     return r.lesson->tezo();
 }
 
-// The tasks window of a started lesson, on task 1, with its list usable.
+// The tasks window of a started lesson, on task 1, the keys in its list.
 Tezo_n *tasksOnTaskOne(LessonRun &r)
 {
-    startWithFlags(r, {25});
-    r.lesson->tezo()->mnu_Wyprosi->trigger();
-    Tezo_n *tasks = r.lesson->tezoN();
+    Tezo_n *tasks = startOnTasks(r, {25});
     tasks->List_Un[1]->setFocus();
     return tasks;
 }
