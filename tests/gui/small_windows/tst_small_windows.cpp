@@ -20,9 +20,6 @@ private Q_SLOTS:
         Tezo_Zad *zad = r.lesson->tezoZad(); // loaded with nothing chosen: the first size
         QCOMPARE(zad->Obsho_Pole->font().pointSizeF(), 10.0);
         QCOMPARE(zad->List_font->allItems(), s.List_font.items());
-        // Colours come from the settings list when the window is first loaded.
-        QCOMPARE(backgroundColour(zad->Obsho_Pole), QColor(0, 128, 0));
-        QCOMPARE(textColour(zad->Obsho_Pole), QColor(8, 0, 0));
 
         tezo->awtori[3]->trigger();
         s.List_Ur[1].write(5, u"3"_s);
