@@ -1,7 +1,5 @@
-#include "gui/appearance/cwiat.h"
 #include "support/lesson_setup.h"
 #include "support/screenshots.h"
-#include "support/started_lesson.h"
 
 using namespace lesson;
 using namespace lesson::test;

@@ -1,15 +1,4 @@
-#include "gui/appearance/cwiat.h"
-#include "gui/small_windows/tezo_zad.h"
-#include "gui/tasks_window/tezo_n.h"
-#include "gui/widgets/colours.h"
-#include "gui/widgets/heading.h"
-#include "support/started_lesson.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QMenuBar>
-#include <QRadioButton>
-#include <QSlider>
+#include "support/lesson_setup.h"
 
 using namespace lesson;
 using namespace lesson::test;

@@ -1,13 +1,8 @@
-#include "gui/lesson_window/tezo.h"
-#include "gui/tasks_window/tezo_n.h"
-#include "gui/widgets/twips.h"
+#include "support/lesson_setup.h"
 #include "support/screenshots.h"
-#include "support/scripted_platform.h"
 
-#include <QLabel>
 #include <QRandomGenerator>
 #include <QScreen>
-#include <QTest>
 
 using namespace lesson;
 using namespace lesson::test;

@@ -1,4 +1,3 @@
-#include "support/configuration.h"
 #include "support/lesson_setup.h"
 
 using namespace lesson;

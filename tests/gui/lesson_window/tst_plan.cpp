@@ -1,6 +1,5 @@
 #include "support/lesson_setup.h"
 #include "support/pictures.h"
-#include "support/pupil.h"
 
 using namespace lesson;
 using namespace lesson::test;
@@ -10,7 +9,7 @@ namespace {
 
 // Starts the lesson and switches mode flags on as a configuration would;
 // the plan list is enabled again since start-up locked it with flag 10 off.
-Tezo *startWithFlags(LessonRun &r, std::initializer_list<int> flagsOn)
+Tezo *planWithFlags(LessonRun &r, std::initializer_list<int> flagsOn)
 {
     Tezo *tezo = r.lesson->tezo();
     for (int k : flagsOn)
@@ -66,7 +65,7 @@ private Q_SLOTS:
     {
         LessonRun r;
         r.lesson->start();
-        Tezo *tezo = startWithFlags(r, {10, 17});
+        Tezo *tezo = planWithFlags(r, {10, 17});
         QVERIFY(QTest::qWaitForWindowExposed(tezo));
         const ContentStore &s = r.lesson->store();
         LessonList *plan = tezo->List_Ur[0];
@@ -118,7 +117,7 @@ private Q_SLOTS:
         store.Plan_Tezo[0].write(0, u"Урок 1. Полиноми"_s);
         store.Podtochki[0] = u"бележка на редактора"_s;
         LessonRun r(store);
-        Tezo *tezo = startWithFlags(r, {10, 17});
+        Tezo *tezo = planWithFlags(r, {10, 17});
         tezo->List_Ur[0]->setListIndex(3); // shown "ред", fourth point
         QCOMPARE(tezo->Text_U[1]->Text(), store.Podtochki[5]);
         QVERIFY(tezo->Picture_Ur[0]->picture().samePicture(store.Grafika_G[13]));
@@ -135,7 +134,7 @@ private Q_SLOTS:
         topicOnly.Plan_Tezo[0].write(1, u"001 1. Полиноми и още"_s);
         topicOnly.Podtochki[0] = u"бележка"_s;
         LessonRun t(topicOnly);
-        Tezo *tezo2 = startWithFlags(t, {10, 17});
+        Tezo *tezo2 = planWithFlags(t, {10, 17});
         tezo2->List_Ur[0]->addItem(u"1. Полиноми"_s);
         tezo2->List_Ur[0]->setListIndex(tezo2->List_Ur[0]->count() - 1);
         QCOMPARE(tezo2->Text_U[1]->Text(), u"бележка"_s);
@@ -162,7 +161,7 @@ private Q_SLOTS:
         store.Grafika_G[9] = test::jpegOfSize(pixels.width(), pixels.height());
         store.Spi_GR[3].write(1, u"9"_s);
         LessonRun r(store);
-        Tezo *tezo = startWithFlags(r, {10, 17});
+        Tezo *tezo = planWithFlags(r, {10, 17});
         tezo->Picture_Ur_Click(); // an empty box opens nothing
         QVERIFY(!r.lesson->hasTezoGra());
         tezo->List_Ur[0]->setListIndex(0);

@@ -1,14 +1,5 @@
-#include "gui/lesson_window/tezo.h"
-#include "gui/tasks_window/tezo_n.h"
-#include "gui/widgets/twips.h"
-#include "support/pupil.h"
+#include "support/lesson_setup.h"
 #include "support/screenshots.h"
-#include "support/scripted_platform.h"
-
-#include <QAction>
-#include <QFrame>
-#include <QLabel>
-#include <QTest>
 
 using namespace lesson;
 using namespace lesson::test;

@@ -2,7 +2,6 @@
 // (Tezo_Glos), opened from the lesson window and the tasks window.
 
 #include "support/lesson_setup.h"
-#include "support/pupil.h"
 
 #include <QFontInfo>
 
@@ -21,9 +20,6 @@ private Q_SLOTS:
         Tezo_Zad *zad = r.lesson->tezoZad(); // loaded with nothing chosen: the first size
         QCOMPARE(zad->Obsho_Pole->font().pointSizeF(), 10.0);
         QCOMPARE(zad->List_font->allItems(), s.List_font.items());
-        // Colours come from the settings list when the window is first loaded.
-        QCOMPARE(backgroundColour(zad->Obsho_Pole), QColor(0, 128, 0));
-        QCOMPARE(textColour(zad->Obsho_Pole), QColor(8, 0, 0));
 
         tezo->awtori[3]->trigger();
         s.List_Ur[1].write(5, u"3"_s);
@@ -170,25 +166,6 @@ private Q_SLOTS:
         QVERIFY(r.platform.asked.isEmpty());
         QVERIFY(tasks->Text_Un[2]->Text().contains(s.Uslowie_L[12].read(3)));
         QCOMPARE(s.List_Ur[1].read(2), u"12"_s);
-    }
-
-    // Closing the frame chooses nothing; opened again, it is a new window
-    // with fresh lists that follow the flags again (both off here).
-    void closingTheTypeWindowChoosesNothing()
-    {
-        LessonRun r;
-        Tezo_n *tasks = openTasks(r);
-        r.platform.asked.clear();
-        for (int opening = 0; opening < 2; ++opening) {
-            tasks->mnu_Tip_Wid_Click();
-            Tezo_Glos *glos = r.lesson->tezoGlos();
-            QCOMPARE(glos->Wremena[3]->ListIndex(), -1);
-            QVERIFY(!glos->Wremena[3]->isEnabled() && !glos->Wremena[5]->isEnabled());
-            glos->close();
-            QCOMPARE(r.lesson->tezoGlos(), nullptr);
-        }
-        QCOMPARE(tasks->List_Un[1]->ListIndex(), 0);
-        QVERIFY(r.platform.asked.isEmpty());
     }
 };
 

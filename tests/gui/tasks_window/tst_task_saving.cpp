@@ -1,26 +1,13 @@
 #include "core/system/messages.h"
 #include "core/tasks/written_file.h"
-#include "gui/tasks_window/tezo_n.h"
-#include "support/started_lesson.h"
+#include "support/lesson_setup.h"
 #include "support/unwritable_folder.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QTimer>
 
 using namespace lesson;
 using namespace lesson::test;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The tasks window opened from the lesson window; no difficulty question.
-Tezo_n *openTasks(LessonRun &r, std::initializer_list<int> flagsOff = {25, 31})
-{
-    startWithFlags(r, flagsOff);
-    r.lesson->tezo()->mnu_Wyprosi->trigger();
-    return r.lesson->tezoN();
-}
 
 // Picks task t, answering "Да" to leaving the task before.
 void pickTask(LessonRun &r, Tezo_n *tasks, int t)
@@ -37,7 +24,7 @@ private Q_SLOTS:
     void theThreeCommands()
     {
         LessonRun r;
-        Tezo_n *tasks = openTasks(r);
+        Tezo_n *tasks = startOnTasks(r, {25, 31}); // no difficulty question
         // Task 1 at time-up: the author's solution, saved as shown.
         tasks->TaskTimeUp();
         QVERIFY(!tasks->Text_Un[3]->Text().isEmpty());
@@ -46,11 +33,7 @@ private Q_SLOTS:
 
         pickTask(r, tasks, 3);
         typeText(tasks->Text_Un[0], u"x1 = 2"_s);
-        tasks->mnu_ZapReshen[1]->trigger();
-        QCOMPARE(fileBytes(r.path("TAVN7_03.TXT")),
-                 encodeWrittenText(u"Условие на задачата:"_s + tasks->Text_Un[2]->Text() +
-                                   u"Представено решение:\r\nx1 = 2"_s));
-        QVERIFY(tasks->Text_Un[2]->Text().startsWith(u"\r\n"_s));
+        tasks->mnu_ZapReshen[1]->trigger(); // the file's bytes are pinned end to end
         // The pupil is told where the work went, in one line of the window.
         QCOMPARE(tasks->saveStatus()->text(), QStringLiteral("Условието и решението са записани "
                                                              "във файла TAVN7_03.TXT в папката "
@@ -73,7 +56,7 @@ private Q_SLOTS:
     void unwritableFolder()
     {
         LessonRun r;
-        Tezo_n *tasks = openTasks(r, {1, 25, 31});
+        Tezo_n *tasks = startOnTasks(r, {1, 25, 31});
         QVERIFY(!tasks->List_Un[1]->isEnabled());
         typeText(tasks->Text_Un[0], u"x = 2"_s);
         makeCurrentFolderUnwritable();

@@ -1,13 +1,12 @@
-// The lists of the lesson as the pupil uses them: which button chooses, and
-// in which order two columns are read.
+// The lists of the lesson as the pupil works them: only the left button
+// chooses; lists whose choice asks a question or closes a window move with
+// the arrows and choose with Enter or Space, the others choose as they move,
+// and a click chooses at once; two columns are read down the first column.
 
-#include "support/configuration.h"
 #include "support/lesson_setup.h"
-#include "support/pupil.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTest>
 
 using namespace lesson;
 using namespace lesson::test;
@@ -21,12 +20,25 @@ Tezo *startLesson(LessonRun &r)
 {
     ConfigFile file = lessonConfiguration();
     file.records[0].Count = 22;
-    setFlag(file, 1, 1);
-    setFlag(file, 10, 1);
-    setFlag(file, 16, 1);
+    for (int k : {1, 10, 16})
+        setFlag(file, k, 1);
     writeConfiguration(r, file);
     r.lesson->start();
     return r.lesson->tezo();
+}
+
+// The tasks window of a started lesson, on task 1, the keys in its list.
+Tezo_n *tasksOnTaskOne(LessonRun &r)
+{
+    Tezo_n *tasks = startOnTasks(r, {25});
+    tasks->List_Un[1]->setFocus();
+    return tasks;
+}
+
+// In a row of pupil's actions, a click on the item of row n.
+constexpr int click(int row)
+{
+    return -1 - row;
 }
 
 } // namespace
@@ -76,6 +88,103 @@ private Q_SLOTS:
         clickItem(list, 2);
         QCOMPARE(list->ListIndex(), 2);
         QCOMPARE(chosen.count(), 1);
+    }
+
+    // Keys on the task list: only Enter and Space choose, a click chooses at
+    // once; a choice asks first, and "Да" shows the task under the cursor,
+    // "Не" leaves the cursor on the task still shown.
+    void taskListChoosesOnEnter_data()
+    {
+        QTest::addColumn<QList<int>>("actions");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<int>("shownTask");
+        using Keys = QList<int>;
+        QTest::newRow("arrows only move") << Keys{Qt::Key_Down, Qt::Key_Down} << true << 0 << 1;
+        QTest::newRow("typing a number only moves") << Keys{Qt::Key_0} << true << 0 << 1;
+        QTest::newRow("page down only moves") << Keys{Qt::Key_PageDown} << true << 0 << 1;
+        QTest::newRow("Enter chooses") << Keys{Qt::Key_Down, Qt::Key_Return} << true << 1 << 2;
+        QTest::newRow("keypad Enter chooses")
+            << Keys{Qt::Key_Down, Qt::Key_Enter} << true << 1 << 2;
+        QTest::newRow("Space chooses")
+            << Keys{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space} << true << 1 << 3;
+        QTest::newRow("back to the shown task asks nothing")
+            << Keys{Qt::Key_Down, Qt::Key_Up, Qt::Key_Return} << true << 0 << 1;
+        QTest::newRow("a click chooses at once") << Keys{click(4)} << true << 1 << 5;
+        QTest::newRow("keys go on from the task clicked")
+            << Keys{click(4), Qt::Key_Down, Qt::Key_Return} << true << 2 << 6;
+        QTest::newRow("after Не the cursor is on the task shown")
+            << Keys{click(4), Qt::Key_Return} << false << 1 << 1;
+    }
+    void taskListChoosesOnEnter()
+    {
+        QFETCH(QList<int>, actions);
+        QFETCH(bool, yes);
+        QFETCH(int, questions);
+        QFETCH(int, shownTask);
+        LessonRun r;
+        Tezo_n *tasks = tasksOnTaskOne(r);
+        r.platform.answers = {yes, yes};
+        r.platform.asked.clear();
+        for (int action : actions) {
+            if (action < 0)
+                clickItem(tasks->List_Un[1], -1 - action);
+            else
+                QTest::keyClick(tasks->List_Un[1], Qt::Key(action));
+        }
+        QCOMPARE(r.platform.asked.size(), questions);
+        QCOMPARE(tasks->CurrentTask, qint16(shownTask));
+        QCOMPARE(tasks->List_Un[1]->ListIndex(), shownTask - 1);
+        QCOMPARE(highlightedRows(tasks->List_Un[1]), QList<int>{shownTask - 1});
+        QVERIFY(tasks->Text_Un[2]->Text().contains(
+            tasks->Fn_Decrypt(r.lesson->store().Uslowie_L[std::size_t(shownTask)].read(2))));
+    }
+
+    // The type/difficulty window stays open while the pupil looks through
+    // it; Enter chooses the line under the cursor and closes it.
+    void typesWindowChoosesOnEnter()
+    {
+        LessonRun r;
+        Tezo_n *tasks = tasksOnTaskOne(r);
+        tasks->mnu_Tip_Wid->trigger();
+        Tezo_Glos *glos = r.lesson->tezoGlos();
+        LessonList *types = glos->Wremena[5];
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(types, Qt::Key_Down);
+        QCOMPARE(r.lesson->tezoGlos(), glos);
+        QCOMPARE(types->ListIndex(), -1);
+        r.platform.answers = {true};
+        QTest::keyClick(types, Qt::Key_Return);
+        QVERIFY(!r.lesson->tezoGlos());
+        QCOMPARE(tasks->CurrentTask, qint16(3));
+        QCOMPARE(tasks->List_Un[1]->ListIndex(), 2);
+    }
+
+    // Lists whose choice is light choose as the arrows move.
+    void lightListsChooseAsTheyMove()
+    {
+        LessonRun r;
+        startWithFlags(r, {});
+        Tezo *tezo = r.lesson->tezo();
+        QTest::keyClick(tezo->List_Ur[0], Qt::Key_Down);
+        QTest::keyClick(tezo->List_Ur[0], Qt::Key_Down);
+        QCOMPARE(tezo->run.PointTime[0], qint16(2));
+        QCOMPARE(tezo->Text_U[1]->Text(), r.lesson->store().Podtochki[2]);
+
+        Tezo_n *tasks = r.lesson->tezoN();
+        const QString before = tasks->Text_Un[1]->Text();
+        QTest::keyClick(tasks->List_Un[0], Qt::Key_Down);
+        QVERIFY(tasks->Text_Un[1]->Text() != before);
+
+        tezo->mnu_Fokus->trigger();
+        Tezo_Zad *zad = r.lesson->tezoZad();
+        QTest::keyClick(zad->List_font, Qt::Key_Down);
+        QCOMPARE(zad->Obsho_Pole->font().pointSize(), zad->List_font->itemText(1).toInt());
+
+        tezo->mnu_Cwqt->trigger();
+        LessonList *sizes = r.lesson->cwiat()->List_font[1];
+        QTest::keyClick(sizes, Qt::Key_Down);
+        QCOMPARE(tasks->List_Un2.read(2), sizes->itemText(sizes->ListIndex()));
     }
 
     // Two columns read down the first column, then down the second, as a
