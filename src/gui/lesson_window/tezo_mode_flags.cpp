@@ -5,6 +5,7 @@
 #include "gui/lesson.h"
 #include "gui/lesson_window/tezo.h"
 #include "gui/tasks_window/tezo_n.h"
+#include "gui/widgets/lesson_list.h"
 
 #include <QAction>
 #include <QLabel>
@@ -39,6 +40,10 @@ void Tezo::ApplyModeFlags()
         List_Ur[0]->setEnabled(false);
         Text_U[1]->setText(QStringLiteral("Достъпът до учебния материал е забранен!"));
     }
+    // With flag 17 off the plan locks once a point is chosen: the arrow keys
+    // must be free to look for the point before Enter or Space chooses it.
+    if (ModeFlag(17) < 1)
+        List_Ur[0]->setChoosing(LessonList::Choosing::OnEnter);
     if (ModeFlag(11) < 1)
         tasks->mnu_ZapReshen[2]->setEnabled(false);
     if (ModeFlag(13) < 1) {

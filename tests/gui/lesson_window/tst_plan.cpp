@@ -183,6 +183,28 @@ private Q_SLOTS:
         QCOMPARE(gra->outerSizeTwips(), QSizeF(521 * 15 + 100, 336 * 15 + 100));
         QVERIFY(r.lesson->store().Grafika_G[0].samePicture(store.Grafika_G[6]));
     }
+    // Without flag 17 the first choice locks the plan, so the arrow keys only
+    // look through it and Enter chooses, as a click would.
+    void lockingPlanChoosesOnEnter()
+    {
+        LessonRun r;
+        startWithFlags(r, {17});
+        Tezo *tezo = r.lesson->tezo();
+        LessonList *plan = tezo->List_Ur[0];
+        tezo->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(tezo));
+        plan->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(plan, Qt::Key_Down);
+        QTest::keyClick(plan, Qt::Key_Down);
+        QVERIFY(plan->isEnabled());
+        QCOMPARE(plan->ListIndex(), -1);
+        const int row = plan->currentRow();
+        QVERIFY(row > 0);
+        QTest::keyClick(plan, Qt::Key_Return);
+        QCOMPARE(plan->ListIndex(), row);
+        QCOMPARE(tezo->Text_U[1]->Text(), r.lesson->store().Podtochki[row + 1]);
+        QVERIFY(!plan->isEnabled());
+    }
 };
 
 QTEST_MAIN(TestPlan)
