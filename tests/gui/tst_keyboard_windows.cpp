@@ -148,7 +148,11 @@ private Q_SLOTS:
                  (QStringList{"List_font", "Obsho_Pole", "List_font"}));
         zad->close();
         r.lesson->tezo()->mnu_Cwqt->trigger();
-        f10IntoMenuBar(r.lesson->cwiat());
+        Cwiat *cwiat = r.lesson->cwiat();
+        f10IntoMenuBar(cwiat);
+        QCOMPARE(tabWalk(cwiat->List_font[0], 7, Qt::Key_Tab),
+                 (QStringList{"List_font_0", "List_font_1", "Text_Cv_0", "Slider1_0", "Slider1_1",
+                              "Slider1_2", "Option1_0", "List_font_0"}));
     }
 
     // The focused control wears a frame, bright between two dark lines,

@@ -214,16 +214,11 @@ void Cwiat::buildControls()
     for (QLabel *label : Label_ST)
         keepTextReadable(label);
 
-    // Keyboard order: the two lists, the slots, the sliders, the preview.
-    QWidget::setTabOrder(List_font[0], List_font[1]);
-    QWidget::setTabOrder(List_font[1], Option1[0]);
-    QWidget::setTabOrder(Option1[0], Option1[1]);
-    QWidget::setTabOrder(Option1[1], Option1[2]);
-    QWidget::setTabOrder(Option1[2], Option1[3]);
-    QWidget::setTabOrder(Option1[3], Slider1[0]);
-    QWidget::setTabOrder(Slider1[0], Slider1[1]);
-    QWidget::setTabOrder(Slider1[1], Slider1[2]);
-    QWidget::setTabOrder(Slider1[2], Text_Cv[0]);
+    // Keyboard order is the reading order: the top row (the two lists and
+    // the preview), then the sliders' column and the slots' column. Tab
+    // stops once in the slots, at the chosen one; the arrow keys move on.
+    setReadingOrder({List_font[0], List_font[1], Text_Cv[0], Slider1[0], Slider1[1], Slider1[2],
+                     Option1[0], Option1[1], Option1[2], Option1[3]});
     List_font[0]->setFocus(Qt::OtherFocusReason);
 
     resizeInnerTwips(inner, kInnerSize);
