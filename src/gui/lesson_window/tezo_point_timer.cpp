@@ -45,6 +45,10 @@ void Tezo::TickPointTimer()
     Label_U[2]->setAccessibleName(timeBarName());
     if (left > 0)
         return;
+    // A negative viewing time never passes through 0: end the timing now,
+    // or a plan locked by flag 17 would stay locked for good.
+    if (left < 0)
+        EndPointTiming();
     // A point counts as done once; a time that went below 0 (a negative
     // viewing time) must not count it again every second.
     if (run.PointDone[std::size_t(k)] != 0)

@@ -74,6 +74,18 @@ private Q_SLOTS:
         QCOMPARE(r.run->platform.clipboardClears - clears, 110);
     }
 
+    // A negative viewing time (a teacher's negative reading factor) has no
+    // end to wait for: the point counts as done once and the plan is free.
+    void negativeTimeFreesThePlan()
+    {
+        Run r({-3, 12, 14, 16, 18, 20}, {10, 13, 19});
+        r.choose(1);
+        for (int second = 0; second < 3; ++second)
+            r.second();
+        QVERIFY(r.tezo->List_Ur[0]->isEnabled() && !r.barShown());
+        QCOMPARE(r.tezo->run.PointDone[0], quint8(5));
+    }
+
     void wholePlan_data()
     {
         QTest::addColumn<QList<int>>("flags");
