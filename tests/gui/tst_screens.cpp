@@ -79,6 +79,20 @@ private Q_SLOTS:
         tasks->mnu_Tip_Wid_Click();
         QVERIFY(QTest::qWaitForWindowExposed(r.lesson->tezoGlos()));
         keep(r.lesson->tezoGlos(), u"09-type-and-level"_s);
+        r.lesson->tezoGlos()->close();
+
+        // A harder task clicked and refused: the spent task 1 stays shown.
+        r.platform.answers = {true, false};
+        clickItem(tasks->List_Un[1], 12);
+        QCOMPARE(r.platform.asked.size(), 2);
+        QCOMPARE(highlightedRows(tasks->List_Un[1]), QList<int>{0});
+        keep(tasks, u"11-tasks-after-refusing"_s);
+        tasks->mnu_IzhodN->trigger();
+        tezo->List_Ur[0]->setListIndex(4);
+        tezo->mnu_Fokus->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(zad));
+        QVERIFY(zad->Obsho_Pole->find(u"1/2 |   2 |  0"_s)); // the scheme, down in the text
+        keep(zad, u"12-enlarged-horner"_s);
     }
 };
 
