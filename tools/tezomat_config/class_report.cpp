@@ -147,7 +147,9 @@ QString rowNote(const ReportRow &row)
 
 QString csvField(QString text)
 {
-    static const QString formulaStarts = QStringLiteral("=+-@");
+    // A spreadsheet skips a leading tab or carriage return and reads a
+    // formula after it.
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
     if (!text.isEmpty() && formulaStarts.contains(text.front()))
         text.prepend(QLatin1Char('\''));
     if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||

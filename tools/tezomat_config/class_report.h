@@ -89,7 +89,8 @@ QByteArray reportHtml(const ClassReport &report);
 // UTF-8 with a byte-order mark, one header row, one row per folder: fields
 // quoted when they hold a comma, a quote or a line break (quotes doubled),
 // lines ending in CR LF. A field that a spreadsheet would take for a
-// formula (starting with "=", "+", "-" or "@") gets a leading apostrophe.
+// formula (starting with "=", "+", "-", "@", a tab or a carriage return)
+// gets a leading apostrophe.
 QByteArray reportCsv(const ClassReport &report);
 
 // Whether the first bytes of a file are a report this program wrote, so
