@@ -52,7 +52,9 @@ AnswersRead readAnswersFile(const QByteArray &bytes, int lastTask);
 struct FoundFile {
     QString name; // as on disk: OTGOWORI.TXT, otgowori.txt, ...
     QByteArray bytes;
-    bool readable = true;
+    // Why it was not read ("е именуван канал, а не обикновен файл"); empty
+    // when it was. Only regular files are read.
+    QString unreadable;
 };
 struct FolderFiles {
     QString folder;     // as the report names it
