@@ -1,6 +1,12 @@
 #include "class_report.h"
+#include "config_source.h"
+#include "lesson_facts.h"
+#include "support/files.h"
 #include "support/tool_run.h"
+#include "teacher_desk.h"
+#include "teacher_window.h"
 
+#include <QAction>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -9,6 +15,26 @@
 using namespace lesson::test;
 using namespace tezomat_config;
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Opens the one file it is given; keeps the messages shown.
+struct Desk : tezomat_teacher::TeacherDesk {
+    bool showMessage(const lesson::MessageSpec &m) override { return shown << m.text, false; }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return path;
+    }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    QString folderName(QWidget *, const QString &, const QString &) override { return {}; }
+    QString path;
+    QStringList shown;
+};
+
+} // namespace
 
 class TestTeacherMends : public QObject {
     Q_OBJECT
@@ -45,6 +71,24 @@ private Q_SLOTS:
               u"„OTGOWORI.TXT“ е повреден и е пропуснат: е именуван канал, а не обикновен файл."_s,
               u"„otgowor2.txt“ е повреден и е пропуснат: е папка, а не обикновен файл."_s})
             QVERIFY2(run.out.contains(said), qPrintable(run.screen));
+    }
+
+    void windowRefusesASourceTooLargeWhole()
+    {
+        // Read cut short, this source would open as the sample.
+        QTemporaryDir dir;
+        Desk desk;
+        desk.path = dir.filePath(u"big.ini"_s);
+        QVERIFY(writeFile(desk.path, sampleSource() + "\n#" + QByteArray(1 << 20, 'x')));
+        tezomat_teacher::TeacherWindow window(desk, *builtInLesson());
+        window.startFromSample();
+        const lesson::ConfigFile before = window.configuration();
+        const QString title = window.windowTitle();
+        window.findChild<QAction *>(u"openAction"_s)->trigger();
+        QCOMPARE(desk.shown,
+                 {u"Източникът „%1“ е твърде голям за файл с настройки."_s.arg(desk.path)});
+        QVERIFY(window.configuration() == before);
+        QCOMPARE(window.windowTitle(), title);
     }
 };
 
