@@ -1,6 +1,5 @@
 #include "class_report.h"
 #include "config_source.h"
-#include "lesson_facts.h"
 #include "support/files.h"
 #include "support/tool_run.h"
 #include "teacher_desk.h"
@@ -19,17 +18,12 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Opens the one file it is given; keeps the messages shown.
+using S = const QString &;
 struct Desk : tezomat_teacher::TeacherDesk {
     bool showMessage(const lesson::MessageSpec &m) override { return shown << m.text, false; }
-    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return path;
-    }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    QString folderName(QWidget *, const QString &, const QString &) override { return {}; }
+    QString openFileName(QWidget *, S, S, S) override { return path; }
+    QString saveFileName(QWidget *, S, S, S) override { return {}; }
+    QString folderName(QWidget *, S, S) override { return {}; }
     QString path;
     QStringList shown;
 };
@@ -41,19 +35,12 @@ class TestTeacherMends : public QObject {
 private Q_SLOTS:
     void csvGuardsEveryFormulaStart()
     {
-        // A spreadsheet skips a leading tab or line break and reads the
-        // formula after it, as it reads one after "=".
-        ClassReport report;
-        report.tasks = {1, 2};
-        ReportRow row;
-        row.folder = u"PC"_s;
-        row.state = RowState::Answered;
-        row.answers = {{1, u"\t=1+2"_s}, {2, u"\r\n=1+2"_s}};
-        report.rows << row;
-        QCOMPARE(
-            reportCsv(report),
-            "\xEF\xBB\xBF" +
-                u"Папка,Бележка,Задача 1,Задача 2\r\nPC,,'\t=1+2,\"'\r\n=1+2\"\r\n"_s.toUtf8());
+        const ReportRow row{
+            u"PC"_s, RowState::Answered, {}, {{1, u"\t=1"_s}, {2, u"\r\n=1"_s}}, {}};
+        const ClassReport report{{}, {1, 2}, {row}};
+        QCOMPARE(reportCsv(report),
+                 "\xEF\xBB\xBF" +
+                     u"Папка,Бележка,Задача 1,Задача 2\r\nPC,,'\t=1,\"'\r\n=1\"\r\n"_s.toUtf8());
     }
 
     void answersNameOnAPipeOrFolderIsNamedNotRead()
