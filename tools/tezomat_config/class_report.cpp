@@ -15,6 +15,10 @@
 #include <algorithm>
 #include <array>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace tezomat_config {
 
 namespace {
@@ -147,7 +151,9 @@ QString rowNote(const ReportRow &row)
 
 QString csvField(QString text)
 {
-    static const QString formulaStarts = QStringLiteral("=+-@");
+    // A spreadsheet skips a leading tab or carriage return and reads a
+    // formula after it.
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
     if (!text.isEmpty() && formulaStarts.contains(text.front()))
         text.prepend(QLatin1Char('\''));
     if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
@@ -161,6 +167,48 @@ QString csvField(QString text)
 QString html(const QString &text)
 {
     return text.toHtmlEscaped();
+}
+
+// Why a file of the given kind (st_mode) was not read, as a phrase.
+QString unreadableBecause(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return QStringLiteral("е папка, а не обикновен файл");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("е именуван канал, а не обикновен файл");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("е устройство, а не обикновен файл");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("не е обикновен файл");
+    return QStringLiteral("не може да бъде прочетен");
+}
+
+// The first bytes of an answers file, at most one more than an answers file
+// holds. Only a regular file is read (links followed): opening a pipe would
+// wait for a writer for ever, and a device may never end. The kind is looked
+// at before opening and again on the descriptor, which is opened without
+// waiting, so a pipe put in the file's place meanwhile is not read either.
+std::optional<QByteArray> readRegularFile(const QString &path, QString &fault)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    int fd = -1;
+    if (::stat(name.constData(), &st) == 0 && S_ISREG(st.st_mode))
+        fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        fd = -1;
+    }
+    QFile file;
+    if (fd >= 0 && !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        fd = -1;
+    }
+    if (fd < 0) {
+        fault = unreadableBecause(st.st_mode);
+        return std::nullopt;
+    }
+    return file.read(kMaxAnswersSize + 1);
 }
 
 } // namespace
@@ -265,10 +313,10 @@ ClassReport buildClassReport(const QList<FolderFiles> &folders, const QString &t
                 continue;
             }
             AnswersRead read;
-            if (file.readable)
+            if (file.unreadable.isEmpty())
                 read = readAnswersFile(file.bytes, lastTask);
             else
-                read.fault = QStringLiteral("не може да бъде прочетен");
+                read.fault = file.unreadable;
             if (!read.answers) {
                 row.state = RowState::Damaged;
                 row.notes << QStringLiteral("Файлът %1 е повреден и е пропуснат: %2.")
@@ -404,17 +452,18 @@ QList<FolderFiles> readFolders(const QStringList &paths, QStringList *readPaths)
         folder.exists = info.isDir();
         if (folder.exists) {
             QList<QPair<QDateTime, FoundFile>> found;
-            const QFileInfoList entries =
-                QDir(path).entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+            // Folders, pipes and devices too: one of the lesson's names on
+            // any of them is named in the report as a file not read.
+            const QFileInfoList entries = QDir(path).entryInfoList(
+                QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
             for (const QFileInfo &entry : entries) {
                 const QString name = entry.fileName();
                 if (name.compare(answersFileName(), Qt::CaseInsensitive) != 0 &&
                     name.compare(scrambledAnswersFileName(), Qt::CaseInsensitive) != 0)
                     continue;
-                QFile file(entry.filePath());
-                FoundFile one{name, QByteArray(), file.open(QIODevice::ReadOnly)};
-                if (one.readable)
-                    one.bytes = file.read(kMaxAnswersSize + 1);
+                FoundFile one{name, QByteArray(), QString()};
+                one.bytes =
+                    readRegularFile(entry.filePath(), one.unreadable).value_or(QByteArray());
                 if (readPaths)
                     *readPaths << entry.filePath();
                 found.append({entry.lastModified(), one});

@@ -52,7 +52,9 @@ AnswersRead readAnswersFile(const QByteArray &bytes, int lastTask);
 struct FoundFile {
     QString name; // as on disk: OTGOWORI.TXT, otgowori.txt, ...
     QByteArray bytes;
-    bool readable = true;
+    // Why it was not read ("е именуван канал, а не обикновен файл"); empty
+    // when it was. Only regular files are read.
+    QString unreadable;
 };
 struct FolderFiles {
     QString folder;     // as the report names it
@@ -89,7 +91,8 @@ QByteArray reportHtml(const ClassReport &report);
 // UTF-8 with a byte-order mark, one header row, one row per folder: fields
 // quoted when they hold a comma, a quote or a line break (quotes doubled),
 // lines ending in CR LF. A field that a spreadsheet would take for a
-// formula (starting with "=", "+", "-" or "@") gets a leading apostrophe.
+// formula (starting with "=", "+", "-", "@", a tab or a carriage return)
+// gets a leading apostrophe.
 QByteArray reportCsv(const ClassReport &report);
 
 // Whether the first bytes of a file are a report this program wrote, so

@@ -114,21 +114,21 @@ TargetCheck checkTarget(const QString &targetPath, WrittenKind kind,
 
 std::optional<QString> readSourceFile(const QString &path, QString *error)
 {
+    const QString shown = quoted(QDir::toNativeSeparators(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Източникът %1 не може да бъде отворен.").arg(quoted(path));
+        *error = QStringLiteral("Източникът %1 не може да бъде отворен.").arg(shown);
         return std::nullopt;
     }
     const QByteArray bytes = file.read(kMaxSourceSize + 1);
     if (bytes.size() > kMaxSourceSize) {
-        *error =
-            QStringLiteral("Източникът %1 е твърде голям за файл с настройки.").arg(quoted(path));
+        *error = QStringLiteral("Източникът %1 е твърде голям за файл с настройки.").arg(shown);
         return std::nullopt;
     }
     QString fault;
     const std::optional<QString> text = decodeUtf8(bytes, &fault);
     if (!text)
-        *error = notUtf8Text(QStringLiteral("Източникът %1").arg(quoted(path)), fault);
+        *error = notUtf8Text(QStringLiteral("Източникът %1").arg(shown), fault);
     return text;
 }
 

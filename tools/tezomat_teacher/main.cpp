@@ -42,6 +42,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("tezomat-teacher"));
     QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
     lesson::installBulgarianTranslations();
+    tezomat_teacher::installFileDialogTexts();
 
     // Qt has taken its own options (-platform, ...) out of the arguments.
     const QStringList arguments = QApplication::arguments().mid(1);

@@ -24,8 +24,9 @@ public:
 };
 
 // The real desktop: the lesson's own message boxes ("Да", "Не", "Добре") and
-// Qt's file dialogs in Bulgarian. Replacing an existing file is asked by the
-// window itself, which knows what the file holds.
+// Qt's own file dialogs (never the desktop's), Bulgarian whatever language
+// the system speaks. Replacing an existing file is asked by the window
+// itself, which knows what the file holds.
 class QtTeacherDesk : public TeacherDesk {
 public:
     bool showMessage(const lesson::MessageSpec &message) override;
@@ -35,6 +36,10 @@ public:
                          const QString &filter) override;
     QString folderName(QWidget *parent, const QString &title, const QString &folder) override;
 };
+
+// Supplies the texts of Qt's file dialogs that Qt's Bulgarian catalogue
+// lacks; installed after that catalogue.
+void installFileDialogTexts();
 
 // A message of the teacher's window: the window's title, an OK box or a
 // Yes/No question with "Не" as the default.

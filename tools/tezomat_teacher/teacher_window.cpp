@@ -49,7 +49,7 @@ namespace {
 
 const QString kConfigurationFilter = QStringLiteral("Файл с настройки (*.UFG *.ufg)");
 const QString kSourceFilter = QStringLiteral("Източник на настройки (*.ini *.txt)");
-// Far larger than any source or configuration file.
+// Far larger than a configuration file; a source is read again whole.
 constexpr qint64 kMaxOpenedSize = 1 << 20;
 
 struct FlagGroup {
@@ -814,11 +814,9 @@ bool TeacherWindow::openFile(const QString &path)
 
     // A name ending in .UFG, or 600 bytes that are no text, make a
     // configuration file; anything else is read as a source.
-    QString notUtf8;
-    const std::optional<QString> text = tezomat_config::decodeUtf8(bytes, &notUtf8);
-    const bool binary =
-        path.endsWith(QStringLiteral(".ufg"), Qt::CaseInsensitive) ||
-        (bytes.size() == lesson::kConfigFileSize && (!text || bytes.contains('\0')));
+    const bool binary = path.endsWith(QStringLiteral(".ufg"), Qt::CaseInsensitive) ||
+                        (bytes.size() == lesson::kConfigFileSize &&
+                         (!tezomat_config::decodeUtf8(bytes) || bytes.contains('\0')));
     ConfigFile settings;
     if (binary) {
         const lesson::ConfigReadResult read = lesson::readConfiguration(bytes, m_facts.id);
@@ -833,9 +831,12 @@ bool TeacherWindow::openFile(const QString &path)
         }
         settings = *read.file;
     } else {
+        // As tezomat-config reads a source: whole, or refused with the
+        // reason (too large, not UTF-8), never parsed cut short.
+        QString refusal;
+        const std::optional<QString> text = tezomat_config::readSourceFile(path, &refusal);
         if (!text) {
-            m_desk.showMessage(teacherMessage(tezomat_config::notUtf8Text(
-                QStringLiteral("Източникът %1").arg(shownPath), notUtf8)));
+            m_desk.showMessage(teacherMessage(refusal));
             return false;
         }
         const tezomat_config::SourceResult parsed = tezomat_config::parseConfigSource(*text);
