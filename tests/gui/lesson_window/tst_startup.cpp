@@ -55,27 +55,6 @@ private Q_SLOTS:
         QVERIFY(tezo->Timer1->isActive());
     }
 
-    void saveMenuFollowsTheDrive_data()
-    {
-        QTest::addColumn<int>("drive");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("undetermined") << 0 << false;
-        QTest::newRow("removable") << 1 << true;
-        QTest::newRow("fixed") << 2 << true;
-        QTest::newRow("network") << 3 << false;
-        QTest::newRow("CD-ROM") << 4 << false;
-        QTest::newRow("RAM disk") << 5 << false;
-    }
-    void saveMenuFollowsTheDrive()
-    {
-        QFETCH(int, drive);
-        QFETCH(bool, enabled);
-        LessonRun r;
-        r.platform.driveType = quint8(drive);
-        r.lesson->tezo();
-        QCOMPARE(r.lesson->tezoN()->zap_resheshenie->isEnabled(), enabled);
-    }
-
     // One row for each way the window reaches a message; the core's own test
     // covers every fault of the format. The identity column is what the
     // version record then shows as the lesson's identifier.
