@@ -36,16 +36,6 @@ private Q_SLOTS:
         QCOMPARE(encodeWrittenText(text), bytes);
     }
 
-    void savingReplacesTheFileAndLeavesNothingElse()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"A.TXT"_s);
-        QCOMPARE(saveFileAtomically(path, "first, longer text"), WriteFailure::None);
-        QCOMPARE(saveFileAtomically(path, "second"), WriteFailure::None);
-        QCOMPARE(test::fileBytes(path), QByteArray("second"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"A.TXT"_s});
-    }
-
     void failuresAreToldAndKeepWhatWasThere()
     {
         QTemporaryDir dir;
