@@ -205,16 +205,26 @@ private Q_SLOTS:
         QVERIFY(!zad->isVisible());
         QTRY_COMPARE(QApplication::activeWindow(), tezo);
 
+        // The arrows only move in the type/difficulty window; Escape chooses
+        // nothing, Enter the line under the cursor.
         Tezo_n *tasks = openedTasks(r);
-        tasks->mnu_Tip_Wid->trigger();
-        Tezo_Glos *glos = r.lesson->tezoGlos();
-        QVERIFY(QTest::qWaitForWindowActive(glos));
-        QTest::keyClick(glos->Wremena[3], Qt::Key_Down);
-        r.platform.asked.clear();
-        QTest::keyClick(glos->Wremena[3], Qt::Key_Escape);
-        QVERIFY(!r.lesson->tezoGlos());
-        QVERIFY(r.platform.asked.isEmpty());
-        QCOMPARE(tasks->CurrentTask, qint16(1));
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+            tasks->mnu_Tip_Wid->trigger();
+            Tezo_Glos *glos = r.lesson->tezoGlos();
+            QVERIFY(QTest::qWaitForWindowActive(glos));
+            LessonList *lines = glos->Wremena[key == Qt::Key_Escape ? 3 : 5];
+            for (int i = 0; i < 3; ++i)
+                QTest::keyClick(lines, Qt::Key_Down);
+            QCOMPARE(r.lesson->tezoGlos(), glos);
+            QCOMPARE(lines->ListIndex(), -1);
+            r.platform.asked.clear();
+            r.platform.answers = {true};
+            QTest::keyClick(lines, key);
+            QVERIFY(!r.lesson->tezoGlos());
+            QCOMPARE(r.platform.asked.isEmpty(), key == Qt::Key_Escape);
+            QCOMPARE(tasks->CurrentTask, qint16(key == Qt::Key_Escape ? 1 : 3));
+            QCOMPARE(tasks->List_Un[1]->ListIndex(), tasks->CurrentTask - 1);
+        }
 
         QTest::keyClick(tasks->Text_Un[0], Qt::Key_Escape);
         QVERIFY(tasks->isVisible());

@@ -44,7 +44,7 @@ private Q_SLOTS:
         Tezo *tezo = r.lesson->tezo();
         setFlags(r, {10, 17});
         tezo->List_Ur[0]->setEnabled(true);
-        const ContentStore &s = r.lesson->store();
+        ContentStore &s = r.lesson->store();
         tezo->List_Ur[0]->setListIndex(1); // a point with picture 6 is being timed
         const qint16 timeLeft = tezo->run.PointTime[2];
         for (int k = 1; k <= 9; ++k) {
@@ -58,12 +58,18 @@ private Q_SLOTS:
         QVERIFY(tezo->Picture_Ur[0]->picture().samePicture(s.Grafika_G[6]));
         tezo->List_Ur[0]->setListIndex(0);
         QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[1]);
+        // With a picture of their own, the information texts show it.
+        s.Grafika_W[3] = jpegOfSize(60, 40);
+        tezo->Sydyrv_pla_Click(5);
+        QVERIFY(tezo->Picture_Ur[0]->picture().samePicture(s.Grafika_W[3]));
+        QCOMPARE(tezo->run.ImageIndex, 3);
+        QCOMPARE(tezo->run.ImageSource, quint8(2));
 
         tezo->awtori[2]->trigger();
         QCOMPARE(tezo->Text_U[1]->Text(), s.Reklama_Par[2]);
         tezo->awtori[3]->trigger();
         QCOMPARE(tezo->Text_U[1]->Text(), s.Reklama_Par[3]);
-        QVERIFY(tezo->Picture_Ur[0]->picture().isEmpty());
+        QVERIFY(tezo->Picture_Ur[0]->picture().samePicture(s.Grafika_W[3]));
 
         tezo->awtori[1]->trigger();
         QCOMPARE(tezo->Text_U[1]->Text(), s.Reklama_Par[1]);
@@ -73,18 +79,6 @@ private Q_SLOTS:
         tezo->Picture_Ur_Click(); // 181 x 194 pixels does not fit the box
         QVERIFY(r.lesson->hasTezoGra());
         QCOMPARE(r.lesson->tezoGra()->outerSizeTwips(), QSizeF(181 * 15 + 100, 194 * 15 + 100));
-    }
-
-    void informationPicture()
-    {
-        ContentStore store = lessonContent();
-        store.Grafika_W[3] = jpegOfSize(60, 40);
-        LessonRun r(store);
-        Tezo *tezo = r.lesson->tezo();
-        tezo->Sydyrv_pla_Click(5);
-        QVERIFY(tezo->Picture_Ur[0]->picture().samePicture(store.Grafika_W[3]));
-        QCOMPARE(tezo->run.ImageIndex, 3);
-        QCOMPARE(tezo->run.ImageSource, quint8(2));
     }
 
     void rightClickOpensTheInformationMenu()

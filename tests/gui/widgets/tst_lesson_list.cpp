@@ -140,26 +140,6 @@ private Q_SLOTS:
             tasks->Fn_Decrypt(r.lesson->store().Uslowie_L[std::size_t(shownTask)].read(2))));
     }
 
-    // The type/difficulty window stays open while the pupil looks through
-    // it; Enter chooses the line under the cursor and closes it.
-    void typesWindowChoosesOnEnter()
-    {
-        LessonRun r;
-        Tezo_n *tasks = tasksOnTaskOne(r);
-        tasks->mnu_Tip_Wid->trigger();
-        Tezo_Glos *glos = r.lesson->tezoGlos();
-        LessonList *types = glos->Wremena[5];
-        for (int i = 0; i < 3; ++i)
-            QTest::keyClick(types, Qt::Key_Down);
-        QCOMPARE(r.lesson->tezoGlos(), glos);
-        QCOMPARE(types->ListIndex(), -1);
-        r.platform.answers = {true};
-        QTest::keyClick(types, Qt::Key_Return);
-        QVERIFY(!r.lesson->tezoGlos());
-        QCOMPARE(tasks->CurrentTask, qint16(3));
-        QCOMPARE(tasks->List_Un[1]->ListIndex(), 2);
-    }
-
     // Lists whose choice is light choose as the arrows move.
     void lightListsChooseAsTheyMove()
     {
