@@ -13,11 +13,7 @@ using namespace lesson::test;
 using namespace tezomat_config;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const QByteArray kBom("\xEF\xBB\xBF");
-
-} // namespace
+static const QByteArray kBom("\xEF\xBB\xBF");
 
 class TestClassReport : public QObject {
     Q_OBJECT

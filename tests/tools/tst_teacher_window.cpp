@@ -42,11 +42,6 @@ private:
     QString next() { return paths.isEmpty() ? QString() : paths.takeFirst(); }
 };
 
-const LessonFacts &facts()
-{
-    return *tezomat_config::builtInLesson();
-}
-
 QString sampleText()
 {
     return QString::fromUtf8(fileBytes(QFINDTESTDATA("../../config/TAVN7.ini")));
@@ -97,7 +92,7 @@ bool noneTwice(const QString &keys)
 
 struct Window {
     ScriptedDesk desk;
-    TeacherWindow window{desk, facts()};
+    TeacherWindow window{desk, *tezomat_config::builtInLesson()};
     Window()
     {
         window.startFromSample();

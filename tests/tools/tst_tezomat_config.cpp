@@ -108,14 +108,11 @@ ConfigFile sample()
     return *parsed.file;
 }
 
+// The number of the first line that starts with the text; 0 when none does.
 int lineOf(const QString &source, const QString &text)
 {
-    const QStringList lines = source.split(u'\n');
-    for (int i = 0; i < lines.size(); ++i) {
-        if (lines.at(i).startsWith(text))
-            return i + 1;
-    }
-    return 0;
+    const QString lines = u'\n' + source;
+    return int(lines.left(lines.indexOf(u'\n' + text) + 1).count(u'\n'));
 }
 
 } // namespace
@@ -178,8 +175,7 @@ private Q_SLOTS:
         ContentStore store = lessonContent();
         const ConfigReadResult read = readConfiguration(fileBytes(target), store.lessonId());
         QCOMPARE(read.messageCode, 0);
-        ItemList flags = designModeFlagTable();
-        ItemList flagCopy;
+        ItemList flags = designModeFlagTable(), flagCopy;
         const ConfigApplied applied = applyConfiguration(*read.file, store, flags, flagCopy);
 
         const QList<int> unused{2, 6, 27, 28, 29, 30, 32, 33, 34, 35, 36, 37, 38, 39, 40};

@@ -45,15 +45,9 @@ Tezo_n *openOn(LessonRun &r, int task, std::initializer_list<int> flags)
 }
 
 // Ticks as the real clock does: only while it runs.
-void tickWhileRunning(Tezo_n *tasks, int ticks)
-{
-    for (int i = 0; i < ticks && tasks->Timer_n->isActive(); ++i)
-        tasks->Timer_n_Timer();
-}
-
 void ticks(Tezo_n *tasks, int n)
 {
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < n && tasks->Timer_n->isActive(); ++i)
         tasks->Timer_n_Timer();
 }
 
@@ -248,7 +242,7 @@ private Q_SLOTS:
         const ContentStore &s = r.lesson->store();
         const QString times6 = s.Wremena[0].read(6) + u'|' + s.Wremena[1].read(6);
         r.platform.onMessage = [&](const MessageSpec &) {
-            tickWhileRunning(tasks, 30);
+            ticks(tasks, 30);
         };
         r.platform.answers = {true, false};
         clickItem(tasks->List_Un[1], 5);
@@ -294,7 +288,7 @@ private Q_SLOTS:
         Tezo_n *tasks = openOn(r, 14, {3, 25});
         const QString statement = tasks->Text_Un[2]->Text();
         QTest::keyClicks(tasks->Text_Un[0], u"x = 2"_s);
-        tickWhileRunning(tasks, spent ? 20 : 5);
+        ticks(tasks, spent ? 20 : 5);
         QCOMPARE(tasks->Text_Un[0]->isLocked(), spent);
         QCOMPARE(tasks->Text_Un[3]->Text().isEmpty(), !spent);
         const double remaining = tasks->RemainingTime;
@@ -311,7 +305,7 @@ private Q_SLOTS:
         QCOMPARE(tasks->Text_Un[0]->isLocked(), spent);
         if (spent)
             QTest::keyClicks(tasks->Text_Un[0], u" + 3"_s);
-        tickWhileRunning(tasks, 5);
+        ticks(tasks, 5);
         tasks->mnu_IzhodN->trigger();
         QCOMPARE(tasks->List_Un3.read(14), u"x = 2"_s);
     }
