@@ -1,5 +1,0 @@
-#pragma once
-
-// Starting the lesson as a teacher configured it lives with the other
-// window helpers.
-#include "support/lesson_setup.h"
