@@ -1,7 +1,6 @@
 #include "core/system/messages.h"
 #include "core/tasks/text_scrambling.h"
 #include "support/lesson_setup.h"
-#include "support/pictures.h"
 
 using namespace lesson;
 using namespace lesson::test;
@@ -343,19 +342,30 @@ private Q_SLOTS:
     }
 
     // Without flag 5 no hint comes while the clock runs. After time-up it
-    // comes only to a task without a solution (task 2 has none).
-    void hintWithoutFlag5()
+    // comes only to a task without a solution (task 2 has none), task 3
+    // shows its own. A spent task stays locked with its answer.
+    void timeUpWithoutFlag5()
     {
         ContentStore store = lessonContent();
         store.Wremena[1].write(1, u"2"_s);
         store.Wremena[1].write(2, u"3"_s);
         store.Wremena[0].write(2, u"1"_s); // a hint due after one second
+        store.Wremena[1].write(3, u"1"_s);
+        store.Uslowie_L[3].write(11, u"       Правилен отговор = 3"_s);
+        store.Uslowie_L[3].write(12, u"Обяснение на задача 3"_s);
         LessonRun r(store);
         Tezo_n *tasks = openTasks(r, {3});
+        tasks->Text_Un[0]->setText(u"отговор"_s);
         QVERIFY(ticksUntilLocked(tasks, 30) > 0);
         QVERIFY(!tasks->Text_Un[3]->Text().isEmpty());
         ticks(tasks, 5);
         QVERIFY(tasks->Text_Un[4]->Text().isEmpty());
+
+        chooseTask(r, 3, {true});
+        QVERIFY(!tasks->Text_Un[0]->isLocked());
+        QVERIFY(ticksUntilLocked(tasks, 20) > 0);
+        QCOMPARE(tasks->Text_Un[3]->Text(),
+                 u"\r\n       Правилен отговор = 3\r\nОбяснение на задача 3"_s);
 
         chooseTask(r, 2, {true});
         QCOMPARE(tasks->RemainingTime, 3.0);
@@ -368,31 +378,12 @@ private Q_SLOTS:
         QVERIFY(tasks->Text_Un[3]->Text().isEmpty());
         QVERIFY(tasks->Text_Un[4]->Text().endsWith(store.Uslowie_L[2].read(0)));
         QVERIFY(tasks->Chasownik_Label[0]->text().isEmpty());
-    }
 
-    // A spent task stays locked with its answer; another task still runs and
-    // shows its own solution at time-up.
-    void spentTaskStaysLocked()
-    {
-        ContentStore store = lessonContent();
-        store.Wremena[1].write(1, u"1"_s);
-        store.Wremena[1].write(3, u"1"_s);
-        store.Uslowie_L[3].write(11, u"       Правилен отговор = 3"_s);
-        store.Uslowie_L[3].write(12, u"Обяснение на задача 3"_s);
-        LessonRun r(store);
-        Tezo_n *tasks = openTasks(r);
-        tasks->Text_Un[0]->setText(u"отговор"_s);
-        QVERIFY(ticksUntilLocked(tasks, 20) > 0);
-        chooseTask(r, 3, {true, true});
-        QVERIFY(!tasks->Text_Un[0]->isLocked());
-        QVERIFY(ticksUntilLocked(tasks, 20) > 0);
-        QCOMPARE(tasks->Text_Un[3]->Text(),
-                 u"\r\n       Правилен отговор = 3\r\nОбяснение на задача 3"_s);
-        chooseTask(tasks, 1);
+        chooseTask(r, 1, {true});
+        QVERIFY(tasks->Text_Un[0]->isLocked());
         const int clears = r.platform.clipboardClears;
         tasks->Timer_n_Timer();
         QCOMPARE(r.platform.clipboardClears, clears + 1);
-        QVERIFY(tasks->Text_Un[0]->isLocked());
         QCOMPARE(tasks->Text_Un[0]->Text(), u"отговор"_s);
         QVERIFY(!tasks->Text_Un[3]->Text().isEmpty());
     }
