@@ -11,9 +11,6 @@
 #include <QAccessible>
 #include <QContextMenuEvent>
 
-using namespace lesson;
-using namespace lesson::test;
-
 namespace {
 
 // The lesson started with every feature on, point 2 (which has a picture)

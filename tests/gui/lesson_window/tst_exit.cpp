@@ -9,10 +9,6 @@
 #include <csignal>
 #include <sys/resource.h>
 
-using namespace lesson;
-using namespace lesson::test;
-using namespace Qt::StringLiterals;
-
 namespace {
 
 const QString kHeading = u"Има въведен текст по следните задачи:\r\n"_s;

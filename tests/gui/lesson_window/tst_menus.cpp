@@ -3,10 +3,6 @@
 
 #include <QRegularExpression>
 
-using namespace lesson;
-using namespace lesson::test;
-using namespace Qt::StringLiterals;
-
 namespace {
 QString caption(const QAction *action)
 {

@@ -1,9 +1,5 @@
 #include "support/lesson_setup.h"
 
-using namespace lesson;
-using namespace lesson::test;
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // What a pupil cannot use after start-up, by name in a fixed order, and the

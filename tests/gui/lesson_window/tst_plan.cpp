@@ -1,10 +1,6 @@
 #include "support/lesson_setup.h"
 #include "support/pictures.h"
 
-using namespace lesson;
-using namespace lesson::test;
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // Starts the lesson and switches mode flags on as a configuration would;

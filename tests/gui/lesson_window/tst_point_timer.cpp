@@ -1,10 +1,6 @@
 #include "support/lesson_setup.h"
 #include "support/screenshots.h"
 
-using namespace lesson;
-using namespace lesson::test;
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // The lesson shown with point k's viewing time times[k - 1] seconds and the

@@ -6,10 +6,6 @@
 
 #include <sys/stat.h>
 
-using namespace lesson;
-using namespace lesson::test;
-using namespace Qt::StringLiterals;
-
 // The lesson window's start-up: without a configuration, and with the
 // teacher's configuration as the window meets it: which message the pupil
 // sees and what the lesson then holds.

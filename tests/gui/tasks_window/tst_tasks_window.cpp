@@ -2,10 +2,6 @@
 #include "core/tasks/text_scrambling.h"
 #include "support/lesson_setup.h"
 
-using namespace lesson;
-using namespace lesson::test;
-using namespace Qt::StringLiterals;
-
 namespace {
 
 enum class Way { Mouse, Keyboard, TypeWindow, Program };

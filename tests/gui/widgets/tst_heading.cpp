@@ -2,9 +2,6 @@
 
 #include "support/lesson_setup.h"
 
-using namespace lesson;
-using namespace lesson::test;
-
 class TestHeading : public QObject {
     Q_OBJECT
 private Q_SLOTS:

@@ -8,9 +8,6 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 
-using namespace lesson;
-using namespace lesson::test;
-
 namespace {
 
 // The lesson started with a configuration that offers 15 of its 22 tasks,
