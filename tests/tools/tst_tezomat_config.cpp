@@ -205,7 +205,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("line");
         QTest::addColumn<int>("hundredths");
         QTest::newRow("point") << "версия = 0.96" << 96;
-        QTest::newRow("one decimal") << "версия = 1.5" << 150;
         QTest::newRow("whole") << "версия = 2" << 200;
         QTest::newRow("hundredths") << "версия_стотни = 96" << 96;
     }

@@ -107,7 +107,6 @@ private Q_SLOTS:
         file.records[0].Count = 10;
         file.records[1].Count = 7;
         file.records[2].Count = 150;
-        file.records[3].Count = 20091028;
         setFlag(file, 14, 1);
         setFlag(file, 16, 1);
         file.records[4].Values[0] = 10;

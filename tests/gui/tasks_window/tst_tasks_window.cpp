@@ -312,7 +312,6 @@ private Q_SLOTS:
         LessonRun r;
         Tezo_n *tasks = openTasks(r, {3, 5});
         const int clears = r.platform.clipboardClears;
-        QCOMPARE(tasks->RemainingTime, 20.0);
         ticks(tasks, 15);
         QCOMPARE(tasks->Chasownik_Label[0]->text() + u'|' + tasks->Text_Un5, u"18|1.5"_s);
         ticks(tasks, 30);
