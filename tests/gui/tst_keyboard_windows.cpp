@@ -70,32 +70,6 @@ QStringList tabWalk(QWidget *first, int steps, int key)
 class TestKeyboardWindows : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Every entry of every menu bar and menu has its own Alt letter.
-    void everyCommandHasItsOwnAltLetter()
-    {
-        LessonRun r;
-        Tezo *tezo = startedOnPointTwo(r);
-        tezo->mnu_Cwqt->trigger();
-        const QList<QMenuBar *> bars{tezo->menuBar(), r.lesson->tezoN()->menuBar(),
-                                     r.lesson->cwiat()->menuBar()};
-        for (QMenuBar *bar : bars) {
-            QList<QList<QAction *>> menus{bar->actions()};
-            for (QAction *action : bar->actions()) {
-                if (action->menu())
-                    menus.append(action->menu()->actions());
-            }
-            for (const QList<QAction *> &menu : menus) {
-                QSet<int> letters;
-                for (const QAction *action : menu) {
-                    const int letter = QKeySequence::mnemonic(action->text())[0].key();
-                    QVERIFY2(!action->isVisible() || (letter && !letters.contains(letter)),
-                             qPrintable(action->text()));
-                    letters.insert(letter);
-                }
-            }
-        }
-    }
-
     // The context-menu key opens the lesson's pop-up menu wherever the focus
     // is, also on a desktop that turns the key into a request to the control.
     void keyboardOpensTheLessonPopUp()
@@ -218,8 +192,9 @@ private Q_SLOTS:
     }
 
     // A picture says what it illustrates, anew with every picture; a
-    // heading names its pane; a tooltip is the description.
-    void picturesAndHeadingsSpeak()
+    // heading names its pane; a tooltip is the description. Every entry of
+    // every menu bar and menu has its own Alt letter.
+    void picturesHeadingsAndMenus()
     {
         LessonRun r;
         Tezo *tezo = startedOnPointTwo(r);
@@ -235,12 +210,27 @@ private Q_SLOTS:
         for (auto *heading : tasks->findChildren<Heading *>())
             QCOMPARE(heading->buddy(), heading->control());
         tezo->mnu_Cwqt->trigger();
-        for (QWidget *window : std::initializer_list<QWidget *>{tezo, tasks, r.lesson->cwiat()}) {
+        for (QMainWindow *window :
+             std::initializer_list<QMainWindow *>{tezo, tasks, r.lesson->cwiat()}) {
             for (QWidget *control : window->findChildren<QWidget *>()) {
                 if (!control->toolTip().isEmpty())
                     QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(
                                  QAccessible::Description),
                              control->toolTip());
+            }
+            QList<QList<QAction *>> menus{window->menuBar()->actions()};
+            for (QAction *action : window->menuBar()->actions()) {
+                if (action->menu())
+                    menus.append(action->menu()->actions());
+            }
+            for (const QList<QAction *> &menu : menus) {
+                QSet<int> letters;
+                for (const QAction *action : menu) {
+                    const int letter = QKeySequence::mnemonic(action->text())[0].key();
+                    QVERIFY2(!action->isVisible() || (letter && !letters.contains(letter)),
+                             qPrintable(action->text()));
+                    letters.insert(letter);
+                }
             }
         }
     }
