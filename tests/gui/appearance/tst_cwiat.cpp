@@ -7,14 +7,6 @@ ItemList &settingsOf(LessonRun &r)
     return r.lesson->tezoN()->List_Un2;
 }
 
-// Opens the colour window as the pupil does, through "Цвят/шрифт".
-Cwiat *openFromTheMenu(LessonRun &r)
-{
-    startWithFlags(r, {31});
-    r.lesson->tezo()->mnu_Cwqt->trigger();
-    return r.lesson->cwiat();
-}
-
 // Opens the colour window on the settings list as it stands.
 Cwiat *openOnTheList(LessonRun &r)
 {
@@ -111,8 +103,10 @@ private Q_SLOTS:
     void cancelAndChoosingAgain()
     {
         LessonRun r;
-        Cwiat *w = openFromTheMenu(r);
+        startWithFlags(r, {31});
         Tezo *tezo = r.lesson->tezo();
+        tezo->mnu_Cwqt->trigger(); // as the pupil opens it
+        Cwiat *w = r.lesson->cwiat();
         QVERIFY(w && w->isVisible());
         QVERIFY(!w->mnu_Danni->isVisible() && !w->mnu_Danni->isEnabled());
         // The tooltips with their odd blanks.

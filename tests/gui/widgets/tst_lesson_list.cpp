@@ -24,14 +24,6 @@ Tezo *startLesson(LessonRun &r)
     return r.lesson->tezo();
 }
 
-// The tasks window of a started lesson, on task 1, the keys in its list.
-Tezo_n *tasksOnTaskOne(LessonRun &r)
-{
-    Tezo_n *tasks = startOnTasks(r, {25});
-    tasks->List_Un[1]->setFocus();
-    return tasks;
-}
-
 // In a row of pupil's actions, a click on the item of row n.
 constexpr int click(int row)
 {
@@ -79,7 +71,6 @@ private Q_SLOTS:
         QVERIFY(r.platform.asked.isEmpty());
         QCOMPARE(tezo->Text_U[1]->Text(), content);
         QCOMPARE(tezo->run.PointTime[0], qint16(0));
-        QVERIFY(list->isEnabled());
 
         r.platform.answers = {true};
         clickItem(list, 2);
@@ -120,7 +111,8 @@ private Q_SLOTS:
         QFETCH(int, questions);
         QFETCH(int, shownTask);
         LessonRun r;
-        Tezo_n *tasks = tasksOnTaskOne(r);
+        Tezo_n *tasks = startOnTasks(r, {25}); // on task 1, the keys in its list
+        tasks->List_Un[1]->setFocus();
         r.platform.answers = {yes, yes};
         r.platform.asked.clear();
         for (int action : actions) {
