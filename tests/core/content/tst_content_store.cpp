@@ -133,28 +133,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QString>("fault");
+        // A lesson.json whose one section named holds the text given.
+        const auto row = [](const char *name, const char *section, const char *text,
+                            const char *fault) {
+            QByteArray json(R"({"lists":{},"texts":{},"pictures":{}})");
+            QTest::newRow(name) << json.replace(QByteArray("\"") + section + "\":{}",
+                                                QByteArray("\"") + section + "\":" + text)
+                                << fault;
+        };
         QTest::newRow("not JSON") << QByteArray("{\"lists\": [") << "lesson.json";
-        QTest::newRow("unknown element")
-            << QByteArray(R"({"lists":{"Plan":{"0":["a"]}},"texts":{},"pictures":{}})")
-            << "Plan(0)";
-        QTest::newRow("index outside the range")
-            << QByteArray(R"({"lists":{},"texts":{"Podtochki":{"24":"x"}},"pictures":{}})")
-            << "Podtochki(24)";
-        QTest::newRow("item that is not text")
-            << QByteArray(R"({"lists":{"Plan_Tezo":{"0":[1]}},"texts":{},"pictures":{}})")
-            << "Plan_Tezo(0)";
-        QTest::newRow("missing file")
-            << QByteArray(
-                   R"({"lists":{},"texts":{"Glos":{"1":{"file":"glossary/01.txt"}}},"pictures":{}})")
-            << "glossary/01.txt";
-        QTest::newRow("picture that is no JPEG")
-            << QByteArray(
-                   R"({"lists":{},"texts":{},"pictures":{"Grafika_G":{"1":{"file":"bad.jpg"}}}})")
-            << "bad.jpg";
-        QTest::newRow("file with CR line ends")
-            << QByteArray(
-                   R"({"lists":{},"texts":{"Glos":{"1":{"file":"crlf.txt"}}},"pictures":{}})")
-            << "crlf.txt";
+        row("unknown element", "lists", R"({"Plan":{"0":["a"]}})", "Plan(0)");
+        row("index outside the range", "texts", R"({"Podtochki":{"24":"x"}})", "Podtochki(24)");
+        row("item that is not text", "lists", R"({"Plan_Tezo":{"0":[1]}})", "Plan_Tezo(0)");
+        row("missing file", "texts", R"({"Glos":{"1":{"file":"glossary/01.txt"}}})",
+            "glossary/01.txt");
+        row("picture that is no JPEG", "pictures", R"({"Grafika_G":{"1":{"file":"bad.jpg"}}})",
+            "bad.jpg");
+        row("file with CR line ends", "texts", R"({"Glos":{"1":{"file":"crlf.txt"}}})", "crlf.txt");
         QTest::newRow("missing section") << QByteArray(R"({"lists":{},"texts":{}})") << "pictures";
     }
     void malformedResourcesAreRefused()
