@@ -70,27 +70,6 @@ QStringList tabWalk(QWidget *first, int steps, int key)
 class TestKeyboardWindows : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // The context-menu key opens the lesson's pop-up menu wherever the focus
-    // is, also on a desktop that turns the key into a request to the control.
-    void keyboardOpensTheLessonPopUp()
-    {
-        LessonRun r;
-        Tezo *tezo = startedOnPointTwo(r);
-        for (QWidget *control :
-             std::initializer_list<QWidget *>{tezo->Text_U[1], tezo->List_Ur[0]}) {
-            for (bool request : {false, true}) {
-                control->setFocus();
-                const int clears = r.platform.clipboardClears;
-                QContextMenuEvent asked(QContextMenuEvent::Keyboard, QPoint(5, 5),
-                                        control->mapToGlobal(QPoint(5, 5)));
-                request ? void(QApplication::sendEvent(control, &asked)) : press(Qt::Key_Menu);
-                QVERIFY2(tezo->mnu_Sydyrv_plan->isVisible(), qPrintable(control->objectName()));
-                QCOMPARE(r.platform.clipboardClears, clears + 1);
-                tezo->mnu_Sydyrv_plan->hide();
-            }
-        }
-    }
-
     // Tab goes through the controls in reading order and round again, the
     // focused one wearing a frame, bright between two dark lines (after a
     // click as well); a box without a picture is passed by. F10 leads into
@@ -140,12 +119,27 @@ private Q_SLOTS:
         f10IntoMenuBar(r.lesson->cwiat());
     }
 
+    // The context-menu key opens the lesson's pop-up menu wherever the focus
+    // is, also on a desktop that turns the key into a request to the control.
     // Escape closes the small windows; the type/difficulty window closes
     // choosing nothing. The tasks window keeps its own way back.
-    void escapeClosesTheSmallWindows()
+    void keysOpenAndEscapeCloses()
     {
         LessonRun r;
         Tezo *tezo = startedOnPointTwo(r);
+        for (QWidget *control :
+             std::initializer_list<QWidget *>{tezo->Text_U[1], tezo->List_Ur[0]}) {
+            for (bool request : {false, true}) {
+                control->setFocus();
+                const int clears = r.platform.clipboardClears;
+                QContextMenuEvent asked(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                        control->mapToGlobal(QPoint(5, 5)));
+                request ? void(QApplication::sendEvent(control, &asked)) : press(Qt::Key_Menu);
+                QVERIFY2(tezo->mnu_Sydyrv_plan->isVisible(), qPrintable(control->objectName()));
+                QCOMPARE(r.platform.clipboardClears, clears + 1);
+                tezo->mnu_Sydyrv_plan->hide();
+            }
+        }
         for (Qt::Key opens : {Qt::Key_Return, Qt::Key_Space}) {
             tezo->Picture_Ur[0]->setFocus();
             QTest::keyClick(tezo->Picture_Ur[0], opens);

@@ -87,7 +87,8 @@ private Q_SLOTS:
         QCOMPARE(tasks.size(), 22); // taken from cycles far enough apart
     }
 
-    void classReportTable()
+    // A class's report as a table, a page and the command that writes them.
+    void classReport()
     {
         QTemporaryDir dir;
         const QDir root(dir.path());
@@ -114,6 +115,38 @@ private Q_SLOTS:
             QVERIFY2(page.contains(shown), qPrintable(shown));
         QVERIFY(isClassReport(reportHtml(report), true));
         QVERIFY(isClassReport(expected, false));
+
+        const QString pc1 = root.filePath(u"PC1/OTGOWORI.TXT"_s);
+        const QByteArray answers = fileBytes(pc1);
+        const QDateTime written = QFileInfo(pc1).lastModified();
+        const QString html = root.filePath(u"klas.html"_s), csv = root.filePath(u"klas.csv"_s);
+        const QString notes = root.filePath(u"notes.csv"_s);
+        QStringList pcs;
+        for (const char *pc : {"PC1", "PC2", "PC3", "PC9"})
+            pcs << root.filePath(QString::fromLatin1(pc));
+        const auto command = [&](const QStringList &targets) {
+            return runTezomatConfig(QStringList{u"report"_s} + targets + pcs);
+        };
+        ToolRun run = command({u"--html"_s, html, u"--csv="_s + csv});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains(u"PC9: няма такава папка"_s), qPrintable(run.screen));
+        QVERIFY(fileBytes(csv).contains("PC3,Няма файл с отговори."));
+        QVERIFY(fileBytes(html).contains("&lt;script&gt;"));
+
+        // Never over an answers file, nor over a file that is no report
+        // without --force; an earlier report is replaced.
+        QVERIFY(writeFile(notes, "my notes"));
+        run = command({u"--csv"_s, pc1});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(u"така урокът нарича"_s), qPrintable(run.screen));
+        run = command({u"--html"_s, html, u"--csv"_s, notes});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(u"--force"_s), qPrintable(run.screen));
+        QCOMPARE(fileBytes(notes), QByteArray("my notes"));
+        QCOMPARE(command({u"--html"_s, html, u"--csv"_s, csv}).status, 0);
+        QCOMPARE(fileBytes(pc1), answers);
+        QCOMPARE(QFileInfo(pc1).lastModified(), written);
+        QCOMPARE(root.entryList(QDir::Files).size(), 3); // klas.html, klas.csv, notes.csv
     }
 
     void foldersTellTheirStory_data()
@@ -170,44 +203,6 @@ private Q_SLOTS:
         QVERIFY2(row.notes.join(QLatin1Char(' ')).contains(notes),
                  qPrintable(row.notes.join(QLatin1Char(' '))));
         QCOMPARE(fileBytes(folder + u"/OTGOWORI.TXT"_s), newer);
-    }
-
-    void reportCommand()
-    {
-        QTemporaryDir dir;
-        const QDir root(dir.path());
-        writeClass(root);
-        const QString pc1 = root.filePath(u"PC1/OTGOWORI.TXT"_s);
-        const QByteArray answers = fileBytes(pc1);
-        const QDateTime written = QFileInfo(pc1).lastModified();
-        const QString html = root.filePath(u"klas.html"_s), csv = root.filePath(u"klas.csv"_s);
-        const QString notes = root.filePath(u"notes.csv"_s);
-        QStringList pcs;
-        for (const char *pc : {"PC1", "PC2", "PC3", "PC9"})
-            pcs << root.filePath(QString::fromLatin1(pc));
-        const auto report = [&](const QStringList &targets) {
-            return runTezomatConfig(QStringList{u"report"_s} + targets + pcs);
-        };
-        ToolRun run = report({u"--html"_s, html, u"--csv="_s + csv});
-        QCOMPARE(run.status, 0);
-        QVERIFY2(run.out.contains(u"PC9: няма такава папка"_s), qPrintable(run.screen));
-        QVERIFY(fileBytes(csv).contains("PC3,Няма файл с отговори."));
-        QVERIFY(fileBytes(html).contains("&lt;script&gt;"));
-
-        // Never over an answers file, nor over a file that is no report
-        // without --force; an earlier report is replaced.
-        QVERIFY(writeFile(notes, "my notes"));
-        run = report({u"--csv"_s, pc1});
-        QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.contains(u"така урокът нарича"_s), qPrintable(run.screen));
-        run = report({u"--html"_s, html, u"--csv"_s, notes});
-        QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.contains(u"--force"_s), qPrintable(run.screen));
-        QCOMPARE(fileBytes(notes), QByteArray("my notes"));
-        QCOMPARE(report({u"--html"_s, html, u"--csv"_s, csv}).status, 0);
-        QCOMPARE(fileBytes(pc1), answers);
-        QCOMPARE(QFileInfo(pc1).lastModified(), written);
-        QCOMPARE(root.entryList(QDir::Files).size(), 3); // klas.html, klas.csv, notes.csv
     }
 };
 

@@ -128,7 +128,7 @@ private Q_SLOTS:
     // Changing the task asks first; "Не" keeps the task and its answer. Each
     // task keeps its own answer, through switching, listing all tasks and
     // going back to the lesson.
-    void switchingAsksAndEveryTaskKeepsItsAnswer()
+    void changingTheTaskAsksAndEveryTaskKeepsItsAnswer()
     {
         LessonRun r;
         Tezo_n *tasks = openTasks(r);
@@ -166,19 +166,15 @@ private Q_SLOTS:
         QCOMPARE(tasks->List_Un3.read(3), u"отговор 3, довършен"_s);
         r.lesson->tezo()->mnu_Wyprosi_Click();
         QCOMPARE(tasks->Text_Un[0]->Text(), u"отговор 3, довършен"_s);
-    }
 
-    // A harder task (level 2, flag 25) asks whether the pupil will manage,
-    // also when the pupil stays on it.
-    void harderTaskAsksFirst()
-    {
-        LessonRun r;
-        Tezo_n *tasks = openTasks(r, {25});
+        // A harder task (level 2, flag 25) asks whether the pupil will manage,
+        // also when the pupil stays on it.
+        setFlags(r, {25});
         chooseTask(r, 6, {true, true});
         QCOMPARE(r.platform.asked.last().text,
                  u"Задачата е с повишена трудност! \r\nСмятате ли, че ще се справите?"_s);
         QCOMPARE(tasks->CurrentTask, qint16(6));
-        QVERIFY(tasks->Text_Un[2]->Text().contains(r.lesson->store().Uslowie_L[6].read(2)));
+        QVERIFY(tasks->Text_Un[2]->Text().contains(s.Uslowie_L[6].read(2)));
         r.platform.asked.clear();
         chooseTask(r, 2, {false, true}); // stay: yes to "will you manage?"
         QCOMPARE(r.platform.asked.size(), 2);
