@@ -53,9 +53,9 @@ private Q_SLOTS:
         QCOMPARE(joined(list), u"б|||д"_s);
     }
 
-    // Texts and lists sit at their indices, with nothing trimmed: the ends of
-    // each range are where an index off by one shows.
-    void textsAtTheirIndices()
+    // Texts, lists, tables and pictures sit at their indices, with nothing
+    // trimmed: the ends of each range are where an index off by one shows.
+    void contentAtItsIndices()
     {
         const ContentStore &s = test::lessonContent();
         for (int k = 1; k <= 6; ++k) // each point text opens with its plan title
@@ -90,11 +90,7 @@ private Q_SLOTS:
         const ItemList &terms = s.glos_All[0];
         QCOMPARE(terms.read(0) + terms.read(1) + terms.read(14) + terms.read(22) + terms.read(24),
                  u"В слниДиофантнютонов биномточка на сгъстяване непрекъснатост на функция"_s);
-    }
 
-    void tablesAndPictureMaps()
-    {
-        const ContentStore &s = test::lessonContent();
         QCOMPARE(joined(s.Wremena[0]), u" В|5|"_s + numbers(86, 123, 1));
         QCOMPARE(joined(s.Wremena[1]), u" В|20|3000|3100|3200|"_s + numbers(3400, 10200, 200));
         QCOMPARE(joined(s.Wremena[2], 1), numbers(10, 54, 2));
