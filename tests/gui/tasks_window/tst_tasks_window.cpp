@@ -120,26 +120,6 @@ private Q_SLOTS:
         QCOMPARE(tasks->RemainingTime, 3000.0);
     }
 
-    // Lines 2 to 10, each after a line break; a shorter task reads past its
-    // end as empty lines; with flag 31 each line is unscrambled.
-    void statementShowsLinesTwoToTen()
-    {
-        ContentStore store = lessonContent();
-        store.Uslowie_L[4].write(2, scrambleText(u"Скрит ред на условието"_s));
-        LessonRun r(store);
-        Tezo_n *tasks = openTasks(r);
-        const ContentStore &s = r.lesson->store();
-        const QString newLine = u"\r\n"_s;
-        QCOMPARE(tasks->Text_Un[2]->Text(),
-                 newLine + s.Uslowie_L[1].items().mid(2, 9).join(newLine));
-        chooseTask(r, 2, {true}); // 7 lines
-        QCOMPARE(tasks->Text_Un[2]->Text(),
-                 newLine + s.Uslowie_L[2].items().mid(2).join(newLine) + newLine.repeated(4));
-        setFlags(r, {31});
-        chooseTask(r, 4, {true});
-        QVERIFY(tasks->Text_Un[2]->Text().startsWith(u"\r\nСкрит ред на условието\r\n"_s));
-    }
-
     // Changing the task asks first; "Не" keeps the task and its answer. Each
     // task keeps its own answer, through switching, listing all tasks and
     // going back to the lesson.
@@ -197,11 +177,15 @@ private Q_SLOTS:
         QCOMPARE(chosen(tasks), u"task 6 at row 5"_s);
     }
 
-    void termsAndTheirPictures()
+    // Terms and their pictures. A statement is lines 2 to 10, each after a
+    // line break; a shorter task reads past its end as empty lines; with
+    // flag 31 each line is unscrambled.
+    void termsPicturesAndStatements()
     {
         ContentStore store = lessonContent();
         store.glos_All[0].write(3, u"Нютон"_s); // term 4 appears again as 3
         store.Spi_GR[0].write(5, u"абв"_s);
+        store.Uslowie_L[4].write(2, scrambleText(u"Скрит ред на условието"_s));
         LessonRun r(store);
         Tezo_n *tasks = openTasks(r, {4});
         LessonList *terms = tasks->List_Un[0];
@@ -228,6 +212,17 @@ private Q_SLOTS:
         chooseTask(r, 7, {true});
         QVERIFY(tasks->Picture_Un[0]->picture().samePicture(store.Grafika_G[3]));
         QCOMPARE(tasks->PictureMap, 1);
+
+        const QString newLine = u"\r\n"_s;
+        chooseTask(r, 1, {true});
+        QCOMPARE(tasks->Text_Un[2]->Text(),
+                 newLine + store.Uslowie_L[1].items().mid(2, 9).join(newLine));
+        chooseTask(r, 2, {true}); // 7 lines
+        QCOMPARE(tasks->Text_Un[2]->Text(),
+                 newLine + store.Uslowie_L[2].items().mid(2).join(newLine) + newLine.repeated(4));
+        setFlags(r, {31});
+        chooseTask(r, 4, {true});
+        QVERIFY(tasks->Text_Un[2]->Text().startsWith(u"\r\nСкрит ред на условието\r\n"_s));
     }
 
     // While "Задачата е с повишена трудност!" waits, ticks would read the
