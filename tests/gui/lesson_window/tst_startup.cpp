@@ -41,7 +41,6 @@ private Q_SLOTS:
                                       "уравнения  Версия  .96 от 2009/10/28"_s);
         QCOMPARE(tezo->run.CurrentPointTime, qint16(1));
         QCOMPARE(tezo->run.TickCount + tezo->run.ImageSource, 0);
-        QCOMPARE(tezo->run.PlanPointCount, qint16(6));
         QString points; // point k: its time in seconds / whether it is done (0: how many to do)
         for (std::size_t k = 0; k <= 6; ++k)
             points += u"%1/%2 "_s.arg(tezo->run.PointTime[k]).arg(tezo->run.PointDone[k]);

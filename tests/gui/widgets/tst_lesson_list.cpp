@@ -87,22 +87,21 @@ private Q_SLOTS:
         QTest::addColumn<bool>("yes");
         QTest::addColumn<int>("questions");
         QTest::addColumn<int>("shownTask");
-        using Keys = QList<int>;
-        QTest::newRow("arrows only move") << Keys{Qt::Key_Down, Qt::Key_Down} << true << 0 << 1;
-        QTest::newRow("typing a number only moves") << Keys{Qt::Key_0} << true << 0 << 1;
-        QTest::newRow("page down only moves") << Keys{Qt::Key_PageDown} << true << 0 << 1;
-        QTest::newRow("Enter chooses") << Keys{Qt::Key_Down, Qt::Key_Return} << true << 1 << 2;
-        QTest::newRow("keypad Enter chooses")
-            << Keys{Qt::Key_Down, Qt::Key_Enter} << true << 1 << 2;
-        QTest::newRow("Space chooses")
-            << Keys{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space} << true << 1 << 3;
-        QTest::newRow("back to the shown task asks nothing")
-            << Keys{Qt::Key_Down, Qt::Key_Up, Qt::Key_Return} << true << 0 << 1;
-        QTest::newRow("a click chooses at once") << Keys{click(4)} << true << 1 << 5;
-        QTest::newRow("keys go on from the task clicked")
-            << Keys{click(4), Qt::Key_Down, Qt::Key_Return} << true << 2 << 6;
-        QTest::newRow("after Не the cursor is on the task shown")
-            << Keys{click(4), Qt::Key_Return} << false << 1 << 1;
+        const auto row = [](const char *name, QList<int> actions, bool yes, int asked, int shown) {
+            QTest::newRow(name) << actions << yes << asked << shown;
+        };
+        row("arrows only move", {Qt::Key_Down, Qt::Key_Down}, true, 0, 1);
+        row("typing a number only moves", {Qt::Key_0}, true, 0, 1);
+        row("page down only moves", {Qt::Key_PageDown}, true, 0, 1);
+        row("Enter chooses", {Qt::Key_Down, Qt::Key_Return}, true, 1, 2);
+        row("keypad Enter chooses", {Qt::Key_Down, Qt::Key_Enter}, true, 1, 2);
+        row("Space chooses", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Space}, true, 1, 3);
+        row("back to the shown task asks nothing", {Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}, true,
+            0, 1);
+        row("a click chooses at once", {click(4)}, true, 1, 5);
+        row("keys go on from the task clicked", {click(4), Qt::Key_Down, Qt::Key_Return}, true, 2,
+            6);
+        row("after Не the cursor is on the task shown", {click(4), Qt::Key_Return}, false, 1, 1);
     }
     void taskListChoosesOnEnter()
     {
