@@ -3,13 +3,11 @@
 
 #include <QRegularExpression>
 
-namespace {
-QString caption(const QAction *action)
+// A menu entry's caption without the Alt letter's mark; "&&" is an ampersand.
+static QString caption(const QAction *action)
 {
-    // Without the Alt letter's mark; "&&" is an ampersand of the caption.
     return action->text().replace(QRegularExpression(u"&(.)"_s), u"\\1"_s);
 }
-} // namespace
 
 class TestMenus : public QObject {
     Q_OBJECT
@@ -72,7 +70,7 @@ private Q_SLOTS:
         QCOMPARE(r.lesson->tezoGra()->outerSizeTwips(), QSizeF(181 * 15 + 100, 194 * 15 + 100));
     }
 
-    void rightClickOpensTheInformationMenu()
+    void rightClickAndTheColourCommand()
     {
         LessonRun r;
         r.lesson->start();
@@ -96,12 +94,8 @@ private Q_SLOTS:
         QVERIFY(r.lesson->hasTezoGra() && r.lesson->tezoGra()->isVisible());
         QVERIFY(!tezo->mnu_Sydyrv_plan->isVisible());
         QCOMPARE(r.platform.clipboardClears, clears + 1);
-    }
 
-    void colourCommandStoresTheAppearance()
-    {
-        LessonRun r;
-        Tezo *tezo = r.lesson->tezo();
+        // "Цвят/шрифт" stores the lesson window's look in the settings list.
         QFont font(u"DejaVu Serif"_s);
         font.setPointSize(13);
         tezo->Text_U[0]->setFont(font);
