@@ -3,11 +3,7 @@
 #include "support/tool_run.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTest>
 
 using namespace lesson::test;
 using namespace tezomat_config;

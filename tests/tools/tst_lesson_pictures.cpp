@@ -13,14 +13,9 @@
 #include <numeric>
 
 using namespace lesson_pictures;
-
-namespace {
-
+using namespace Qt::StringLiterals;
 using Coefficients = std::vector<long long>;
 using Values = std::vector<double>;
-using namespace Qt::StringLiterals;
-
-} // namespace
 
 class TestLessonPictures : public QObject {
     Q_OBJECT

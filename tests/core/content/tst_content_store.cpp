@@ -3,7 +3,6 @@
 #include "support/files.h"
 #include "support/lesson_content.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 

@@ -2,8 +2,6 @@
 #include "support/files.h"
 #include "support/unwritable_folder.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 

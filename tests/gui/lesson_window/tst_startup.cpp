@@ -1,9 +1,6 @@
 #include "core/system/messages.h"
 #include "support/lesson_setup.h"
 
-#include <QFileInfo>
-#include <QTemporaryDir>
-
 #include <sys/stat.h>
 
 // The lesson window's start-up: without a configuration, and with the
