@@ -1,7 +1,7 @@
 // The lists of the lesson as the pupil works them: only the left button
-// chooses; lists whose choice asks a question or closes a window move with
-// the arrows and choose with Enter or Space, the others choose as they move,
-// and a click chooses at once; two columns are read down the first column.
+// chooses; lists whose choice asks a question or closes a window (that one in
+// tst_keyboard_windows) move with the arrows and choose with Enter or Space,
+// the others as they move; a click chooses at once; two columns read down.
 
 #include "support/lesson_setup.h"
 
