@@ -6,15 +6,17 @@
 // suite replays every kept input through the same functions.
 
 #include "config_source.h"
-#include "tool_text.h"
 #include "core/configuration/configuration_file.h"
 #include "core/content/code_page.h"
 #include "core/content/lesson_loader.h"
 #include "core/tasks/text_scrambling.h"
+#include "support/lesson_content.h"
+#include "tool_text.h"
 
 #include <QByteArray>
 
 #include <cstdlib>
+#include <map>
 
 namespace lesson::fuzz {
 
@@ -28,18 +30,13 @@ inline void require(bool holds)
 // to the lesson's own content when accepted.
 inline void configurationFile(const QByteArray &bytes)
 {
-    static const ContentStore content = [] {
-        LoadResult loaded = loadLessonStore();
-        require(loaded.store.has_value());
-        return *loaded.store;
-    }();
     if (const std::optional<ConfigFile> records = parseConfigurationRecords(bytes))
         require(formatConfiguration(*records) == bytes);
     const ConfigReadResult read = readConfiguration(bytes, QStringLiteral("TAVN7"));
     require(read.file.has_value() == (read.messageCode == 0));
     if (!read.file)
         return;
-    ContentStore store = content;
+    ContentStore store = test::lessonContent();
     ItemList flags;
     ItemList flagCopy;
     applyConfiguration(*read.file, store, flags, flagCopy);
@@ -92,6 +89,17 @@ inline void unscrambling(const QByteArray &bytes)
     require(plain.size() == std::max<qsizetype>(0, stored.size() - 1));
     if (!stored.isEmpty())
         require(scrambleText(plain, stored.at(0)) == stored);
+}
+
+// Every reader by the name of its folder of kept inputs, tests/data/fuzz/<name>.
+inline const std::map<QString, void (*)(const QByteArray &)> &readers()
+{
+    static const std::map<QString, void (*)(const QByteArray &)> all{
+        {QStringLiteral("configuration_file"), configurationFile},
+        {QStringLiteral("configuration_source"), configurationSource},
+        {QStringLiteral("lesson_resources"), lessonResources},
+        {QStringLiteral("unscrambling"), unscrambling}};
+    return all;
 }
 
 } // namespace lesson::fuzz

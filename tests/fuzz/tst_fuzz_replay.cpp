@@ -28,16 +28,10 @@ private Q_SLOTS:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
-        if (reader == QLatin1String("configuration_file"))
-            lesson::fuzz::configurationFile(bytes);
-        else if (reader == QLatin1String("configuration_source"))
-            lesson::fuzz::configurationSource(bytes);
-        else if (reader == QLatin1String("lesson_resources"))
-            lesson::fuzz::lessonResources(bytes);
-        else if (reader == QLatin1String("unscrambling"))
-            lesson::fuzz::unscrambling(bytes);
-        else
-            QFAIL(qPrintable(QStringLiteral("no reader called %1").arg(reader)));
+        const auto &readers = lesson::fuzz::readers();
+        QVERIFY2(readers.count(reader),
+                 qPrintable(QStringLiteral("no reader called %1").arg(reader)));
+        readers.at(reader)(bytes);
     }
 };
 

@@ -11,9 +11,6 @@
 #include <QAccessible>
 #include <QContextMenuEvent>
 
-using namespace lesson;
-using namespace lesson::test;
-
 namespace {
 
 // The lesson started with every feature on, point 2 (which has a picture)
@@ -73,62 +70,33 @@ QStringList tabWalk(QWidget *first, int steps, int key)
 class TestKeyboardWindows : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Every entry of every menu bar and menu has its own Alt letter.
-    void everyCommandHasItsOwnAltLetter()
-    {
-        LessonRun r;
-        Tezo *tezo = startedOnPointTwo(r);
-        tezo->mnu_Cwqt->trigger();
-        const QList<QMenuBar *> bars{tezo->menuBar(), r.lesson->tezoN()->menuBar(),
-                                     r.lesson->cwiat()->menuBar()};
-        for (QMenuBar *bar : bars) {
-            QList<QList<QAction *>> menus{bar->actions()};
-            for (QAction *action : bar->actions()) {
-                if (action->menu())
-                    menus.append(action->menu()->actions());
-            }
-            for (const QList<QAction *> &menu : menus) {
-                QSet<int> letters;
-                for (const QAction *action : menu) {
-                    const int letter = QKeySequence::mnemonic(action->text())[0].key();
-                    QVERIFY2(!action->isVisible() || (letter && !letters.contains(letter)),
-                             qPrintable(action->text()));
-                    letters.insert(letter);
-                }
-            }
-        }
-    }
-
-    // The context-menu key opens the lesson's pop-up menu wherever the focus
-    // is, also on a desktop that turns the key into a request to the control.
-    void keyboardOpensTheLessonPopUp()
-    {
-        LessonRun r;
-        Tezo *tezo = startedOnPointTwo(r);
-        for (QWidget *control :
-             std::initializer_list<QWidget *>{tezo->Text_U[1], tezo->List_Ur[0]}) {
-            for (bool request : {false, true}) {
-                control->setFocus();
-                const int clears = r.platform.clipboardClears;
-                QContextMenuEvent asked(QContextMenuEvent::Keyboard, QPoint(5, 5),
-                                        control->mapToGlobal(QPoint(5, 5)));
-                request ? void(QApplication::sendEvent(control, &asked)) : press(Qt::Key_Menu);
-                QVERIFY2(tezo->mnu_Sydyrv_plan->isVisible(), qPrintable(control->objectName()));
-                QCOMPARE(r.platform.clipboardClears, clears + 1);
-                tezo->mnu_Sydyrv_plan->hide();
-            }
-        }
-    }
-
-    // Tab goes through the controls in reading order and round again; a box
-    // without a picture is passed by. F10 leads into the menu bar of the
-    // tasks and colour windows too.
+    // Tab goes through the controls in reading order and round again, the
+    // focused one wearing a frame, bright between two dark lines (after a
+    // click as well); a box without a picture is passed by. F10 leads into
+    // the menu bar of the tasks and colour windows too.
     void tabFollowsTheReadingOrder()
     {
         LessonRun r;
         Tezo *tezo = startedOnPointTwo(r);
-        QCOMPARE(tabWalk(tezo->Text_U[0], 4, Qt::Key_Tab),
-                 (QStringList{"Text_U_0", "List_Ur_0", "Picture_Ur_0", "Text_U_1", "Text_U_0"}));
+        auto *frame = tezo->findChild<FocusFrame *>();
+        QVERIFY(frame);
+        tezo->Text_U[0]->setFocus();
+        for (QWidget *control : std::initializer_list<QWidget *>{
+                 tezo->List_Ur[0], tezo->Picture_Ur[0], tezo->Text_U[1], tezo->Text_U[0]}) {
+            press(Qt::Key_Tab);
+            QCOMPARE(frame->control(), control);
+            QVERIFY(frame->isVisible());
+            QCOMPARE(frame->geometry(), control->geometry());
+            const QImage shown = tezo->grab().toImage();
+            const QPoint corner = control->mapTo(tezo, QPoint(0, 0));
+            QCOMPARE(shown.pixelColor(corner + QPoint(0, 10)), FocusFrame::darkColour());
+            QCOMPARE(shown.pixelColor(corner + QPoint(2, 10)), FocusFrame::brightColour());
+        }
+        QTest::mouseClick(tezo->Text_U[1]->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(frame->control(), tezo->Text_U[1]);
+        // It follows its control when the window is laid out anew.
+        tezo->resize(tezo->size() + QSize(120, 90));
+        QCOMPARE(frame->geometry(), tezo->Text_U[1]->geometry());
         QCOMPARE(tabWalk(tezo->Text_U[1], 3, Qt::Key_Backtab),
                  (QStringList{"Text_U_1", "Picture_Ur_0", "List_Ur_0", "Text_U_0"}));
         tezo->List_Ur[0]->setListIndex(0); // point 1 has no picture
@@ -155,40 +123,27 @@ private Q_SLOTS:
                               "Slider1_2", "Option1_0", "List_font_0"}));
     }
 
-    // The focused control wears a frame, bright between two dark lines,
-    // after a Tab as after a click: read-only fields, lists, the picture.
-    void focusedControlWearsAFrame()
-    {
-        LessonRun r;
-        Tezo *tezo = startedOnPointTwo(r);
-        auto *frame = tezo->findChild<FocusFrame *>();
-        QVERIFY(frame);
-        tezo->Text_U[0]->setFocus();
-        for (QWidget *control : std::initializer_list<QWidget *>{
-                 tezo->List_Ur[0], tezo->Picture_Ur[0], tezo->Text_U[1], tezo->Text_U[0]}) {
-            press(Qt::Key_Tab);
-            QCOMPARE(frame->control(), control);
-            QVERIFY(frame->isVisible());
-            QCOMPARE(frame->geometry(), control->geometry());
-            const QImage shown = tezo->grab().toImage();
-            const QPoint corner = control->mapTo(tezo, QPoint(0, 0));
-            QCOMPARE(shown.pixelColor(corner + QPoint(0, 10)), FocusFrame::darkColour());
-            QCOMPARE(shown.pixelColor(corner + QPoint(2, 10)), FocusFrame::brightColour());
-        }
-        // A click gives the frame as well.
-        QTest::mouseClick(tezo->Text_U[1]->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
-        QCOMPARE(frame->control(), tezo->Text_U[1]);
-        // It follows its control when the window is laid out anew.
-        tezo->resize(tezo->size() + QSize(120, 90));
-        QCOMPARE(frame->geometry(), tezo->Text_U[1]->geometry());
-    }
-
+    // The context-menu key opens the lesson's pop-up menu wherever the focus
+    // is, also on a desktop that turns the key into a request to the control.
     // Escape closes the small windows; the type/difficulty window closes
     // choosing nothing. The tasks window keeps its own way back.
-    void escapeClosesTheSmallWindows()
+    void keysOpenAndEscapeCloses()
     {
         LessonRun r;
         Tezo *tezo = startedOnPointTwo(r);
+        for (QWidget *control :
+             std::initializer_list<QWidget *>{tezo->Text_U[1], tezo->List_Ur[0]}) {
+            for (bool request : {false, true}) {
+                control->setFocus();
+                const int clears = r.platform.clipboardClears;
+                QContextMenuEvent asked(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                        control->mapToGlobal(QPoint(5, 5)));
+                request ? void(QApplication::sendEvent(control, &asked)) : press(Qt::Key_Menu);
+                QVERIFY2(tezo->mnu_Sydyrv_plan->isVisible(), qPrintable(control->objectName()));
+                QCOMPARE(r.platform.clipboardClears, clears + 1);
+                tezo->mnu_Sydyrv_plan->hide();
+            }
+        }
         for (Qt::Key opens : {Qt::Key_Return, Qt::Key_Space}) {
             tezo->Picture_Ur[0]->setFocus();
             QTest::keyClick(tezo->Picture_Ur[0], opens);
@@ -209,24 +164,35 @@ private Q_SLOTS:
         QVERIFY(!zad->isVisible());
         QTRY_COMPARE(QApplication::activeWindow(), tezo);
 
+        // The arrows only move in the type/difficulty window; Escape chooses
+        // nothing, Enter the line under the cursor.
         Tezo_n *tasks = openedTasks(r);
-        tasks->mnu_Tip_Wid->trigger();
-        Tezo_Glos *glos = r.lesson->tezoGlos();
-        QVERIFY(QTest::qWaitForWindowActive(glos));
-        QTest::keyClick(glos->Wremena[3], Qt::Key_Down);
-        r.platform.asked.clear();
-        QTest::keyClick(glos->Wremena[3], Qt::Key_Escape);
-        QVERIFY(!r.lesson->tezoGlos());
-        QVERIFY(r.platform.asked.isEmpty());
-        QCOMPARE(tasks->CurrentTask, qint16(1));
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+            tasks->mnu_Tip_Wid->trigger();
+            Tezo_Glos *glos = r.lesson->tezoGlos();
+            QVERIFY(QTest::qWaitForWindowActive(glos));
+            LessonList *lines = glos->Wremena[key == Qt::Key_Escape ? 3 : 5];
+            for (int i = 0; i < 3; ++i)
+                QTest::keyClick(lines, Qt::Key_Down);
+            QCOMPARE(r.lesson->tezoGlos(), glos);
+            QCOMPARE(lines->ListIndex(), -1);
+            r.platform.asked.clear();
+            r.platform.answers = {true};
+            QTest::keyClick(lines, key);
+            QVERIFY(!r.lesson->tezoGlos());
+            QCOMPARE(r.platform.asked.isEmpty(), key == Qt::Key_Escape);
+            QCOMPARE(tasks->CurrentTask, qint16(key == Qt::Key_Escape ? 1 : 3));
+            QCOMPARE(tasks->List_Un[1]->ListIndex(), tasks->CurrentTask - 1);
+        }
 
         QTest::keyClick(tasks->Text_Un[0], Qt::Key_Escape);
         QVERIFY(tasks->isVisible());
     }
 
     // A picture says what it illustrates, anew with every picture; a
-    // heading names its pane; a tooltip is the description.
-    void picturesAndHeadingsSpeak()
+    // heading names its pane; a tooltip is the description. Every entry of
+    // every menu bar and menu has its own Alt letter.
+    void picturesHeadingsAndMenus()
     {
         LessonRun r;
         Tezo *tezo = startedOnPointTwo(r);
@@ -242,12 +208,27 @@ private Q_SLOTS:
         for (auto *heading : tasks->findChildren<Heading *>())
             QCOMPARE(heading->buddy(), heading->control());
         tezo->mnu_Cwqt->trigger();
-        for (QWidget *window : std::initializer_list<QWidget *>{tezo, tasks, r.lesson->cwiat()}) {
+        for (QMainWindow *window :
+             std::initializer_list<QMainWindow *>{tezo, tasks, r.lesson->cwiat()}) {
             for (QWidget *control : window->findChildren<QWidget *>()) {
                 if (!control->toolTip().isEmpty())
                     QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(
                                  QAccessible::Description),
                              control->toolTip());
+            }
+            QList<QList<QAction *>> menus{window->menuBar()->actions()};
+            for (QAction *action : window->menuBar()->actions()) {
+                if (action->menu())
+                    menus.append(action->menu()->actions());
+            }
+            for (const QList<QAction *> &menu : menus) {
+                QSet<int> letters;
+                for (const QAction *action : menu) {
+                    const int letter = QKeySequence::mnemonic(action->text())[0].key();
+                    QVERIFY2(!action->isVisible() || (letter && !letters.contains(letter)),
+                             qPrintable(action->text()));
+                    letters.insert(letter);
+                }
             }
         }
     }

@@ -1,10 +1,6 @@
 #include "support/lesson_setup.h"
 #include "support/screenshots.h"
 
-using namespace lesson;
-using namespace lesson::test;
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // Every caption of a label and of a menu bar entry fits its place.

@@ -110,3 +110,8 @@ inline Tezo_n *startOnTasks(LessonRun &r, std::initializer_list<int> flagsOff)
 }
 
 } // namespace lesson::test
+
+// The window tests are written in the lesson's names and the helpers'.
+using namespace lesson;
+using namespace lesson::test;
+using namespace Qt::StringLiterals;

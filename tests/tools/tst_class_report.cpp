@@ -3,21 +3,13 @@
 #include "support/tool_run.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTest>
 
 using namespace lesson::test;
 using namespace tezomat_config;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const QByteArray kBom("\xEF\xBB\xBF");
-
-} // namespace
+static const QByteArray kBom("\xEF\xBB\xBF");
 
 class TestClassReport : public QObject {
     Q_OBJECT
@@ -27,43 +19,35 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("expected"); // "t=text|t=text", or "!fault words"
         const QString h = answersHeading();
+        // The lines after the heading, split at "|", in Windows-1251 as the lesson writes them.
+        const auto row = [](const char *name, const char *lines, const char *expected) {
+            QTest::newRow(name) << answersIn1251(QString::fromUtf8(lines).split(u'|')) << expected;
+        };
         QTest::newRow("nothing answered") << answersIn1251({}) << "";
-        QTest::newRow("empty lines after the heading")
-            << answersIn1251({QString(), QString()}) << "";
-        QTest::newRow("two blanks before the number")
-            << answersIn1251({u"Задача  3"_s, u"x = 2"_s}) << "3=x = 2";
-        QTest::newRow("answer over several lines")
-            << answersIn1251(
-                   {u"Задача  1"_s, u"ред 1"_s, QString(), u"ред 3"_s, u"Задача  2"_s, u"край"_s})
-            << "1=ред 1\r\n\r\nред 3|2=край";
+        row("empty lines after the heading", "|", "");
+        row("two blanks before the number", "Задача  3|x = 2", "3=x = 2");
+        row("answer over several lines", "Задача  1|ред 1||ред 3|Задача  2|край",
+            "1=ред 1\r\n\r\nред 3|2=край");
         QTest::newRow("UTF-8 with the mark keeps √")
             << answersInUtf8({u"Задача  4"_s, u"√16 = 4"_s}) << "4=√16 = 4";
         QTest::newRow("UTF-8 saved again without the mark")
             << (h + u"\r\nЗадача  4\r\n√16 = 4\r\n"_s).toUtf8() << "4=√16 = 4";
-        QTest::newRow("pupil's larger number before the lesson's heading stays text")
-            << answersIn1251({u"Задача  3"_s, u"виж"_s, u"Задача  9"_s, u"още"_s, u"Задача  5"_s,
-                              u"петата"_s})
-            << "3=виж\r\nЗадача  9\r\nоще|5=петата";
-        QTest::newRow("pupil's smaller number stays text")
-            << answersIn1251({u"Задача  3"_s, u"Задача  1"_s, u"Задача  7"_s, u"седма"_s})
-            << "3=Задача  1|7=седма";
-        QTest::newRow("pupil's heading as the last line stays text")
-            << answersIn1251({u"Задача  3"_s, u"текст"_s, u"Задача  9"_s})
-            << "3=текст\r\nЗадача  9";
-        QTest::newRow("pupil's whole answer a heading")
-            << answersIn1251({u"Задача  3"_s, u"Задача  5"_s, u"Задача  5"_s, u"петата"_s})
-            << "3=Задача  5|5=петата";
-        QTest::newRow("number above the lesson's tasks stays text")
-            << answersIn1251({u"Задача  3"_s, u"а"_s, u"Задача  23"_s, u"б"_s})
-            << "3=а\r\nЗадача  23\r\nб";
-        QTest::newRow("control characters kept for the report to show")
-            << answersIn1251({u"Задача  2"_s, u"a\tb\x1b[2J"_s}) << "2=a\tb\x1b[2J";
+        row("pupil's larger number before the lesson's heading stays text",
+            "Задача  3|виж|Задача  9|още|Задача  5|петата", "3=виж\r\nЗадача  9\r\nоще|5=петата");
+        row("pupil's smaller number stays text", "Задача  3|Задача  1|Задача  7|седма",
+            "3=Задача  1|7=седма");
+        row("pupil's heading as the last line stays text", "Задача  3|текст|Задача  9",
+            "3=текст\r\nЗадача  9");
+        row("pupil's whole answer a heading", "Задача  3|Задача  5|Задача  5|петата",
+            "3=Задача  5|5=петата");
+        row("number above the lesson's tasks stays text", "Задача  3|а|Задача  23|б",
+            "3=а\r\nЗадача  23\r\nб");
+        row("control characters kept for the report to show", "Задача  2|a\tb\x1b[2J",
+            "2=a\tb\x1b[2J");
         QTest::newRow("empty file") << QByteArray() << "!е празен";
         QTest::newRow("another text") << QByteArray("hello\r\n") << "!не започва с реда";
-        QTest::newRow("second line no heading")
-            << answersIn1251({u"отговор"_s}) << "!вторият му ред";
-        QTest::newRow("heading without an answer")
-            << answersIn1251({u"Задача  3"_s}) << "!няма отговор";
+        row("second line no heading", "отговор", "!вторият му ред");
+        row("heading without an answer", "Задача  3", "!няма отговор");
         QTest::newRow("broken UTF-8 after the mark")
             << (kBom + h.toUtf8() + "\r\n\xC3") << "!не е UTF-8 докрай";
         QTest::newRow("larger than any answers file")
@@ -99,7 +83,8 @@ private Q_SLOTS:
         QCOMPARE(tasks.size(), 22); // taken from cycles far enough apart
     }
 
-    void classReportTable()
+    // A class's report as a table, a page and the command that writes them.
+    void classReport()
     {
         QTemporaryDir dir;
         const QDir root(dir.path());
@@ -126,6 +111,38 @@ private Q_SLOTS:
             QVERIFY2(page.contains(shown), qPrintable(shown));
         QVERIFY(isClassReport(reportHtml(report), true));
         QVERIFY(isClassReport(expected, false));
+
+        const QString pc1 = root.filePath(u"PC1/OTGOWORI.TXT"_s);
+        const QByteArray answers = fileBytes(pc1);
+        const QDateTime written = QFileInfo(pc1).lastModified();
+        const QString html = root.filePath(u"klas.html"_s), csv = root.filePath(u"klas.csv"_s);
+        const QString notes = root.filePath(u"notes.csv"_s);
+        QStringList pcs;
+        for (const char *pc : {"PC1", "PC2", "PC3", "PC9"})
+            pcs << root.filePath(QString::fromLatin1(pc));
+        const auto command = [&](const QStringList &targets) {
+            return runTezomatConfig(QStringList{u"report"_s} + targets + pcs);
+        };
+        ToolRun run = command({u"--html"_s, html, u"--csv="_s + csv});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains(u"PC9: няма такава папка"_s), qPrintable(run.screen));
+        QVERIFY(fileBytes(csv).contains("PC3,Няма файл с отговори."));
+        QVERIFY(fileBytes(html).contains("&lt;script&gt;"));
+
+        // Never over an answers file, nor over a file that is no report
+        // without --force; an earlier report is replaced.
+        QVERIFY(writeFile(notes, "my notes"));
+        run = command({u"--csv"_s, pc1});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(u"така урокът нарича"_s), qPrintable(run.screen));
+        run = command({u"--html"_s, html, u"--csv"_s, notes});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(u"--force"_s), qPrintable(run.screen));
+        QCOMPARE(fileBytes(notes), QByteArray("my notes"));
+        QCOMPARE(command({u"--html"_s, html, u"--csv"_s, csv}).status, 0);
+        QCOMPARE(fileBytes(pc1), answers);
+        QCOMPARE(QFileInfo(pc1).lastModified(), written);
+        QCOMPARE(root.entryList(QDir::Files).size(), 3); // klas.html, klas.csv, notes.csv
     }
 
     void foldersTellTheirStory_data()
@@ -182,44 +199,6 @@ private Q_SLOTS:
         QVERIFY2(row.notes.join(QLatin1Char(' ')).contains(notes),
                  qPrintable(row.notes.join(QLatin1Char(' '))));
         QCOMPARE(fileBytes(folder + u"/OTGOWORI.TXT"_s), newer);
-    }
-
-    void reportCommand()
-    {
-        QTemporaryDir dir;
-        const QDir root(dir.path());
-        writeClass(root);
-        const QString pc1 = root.filePath(u"PC1/OTGOWORI.TXT"_s);
-        const QByteArray answers = fileBytes(pc1);
-        const QDateTime written = QFileInfo(pc1).lastModified();
-        const QString html = root.filePath(u"klas.html"_s), csv = root.filePath(u"klas.csv"_s);
-        const QString notes = root.filePath(u"notes.csv"_s);
-        QStringList pcs;
-        for (const char *pc : {"PC1", "PC2", "PC3", "PC9"})
-            pcs << root.filePath(QString::fromLatin1(pc));
-        const auto report = [&](const QStringList &targets) {
-            return runTezomatConfig(QStringList{u"report"_s} + targets + pcs);
-        };
-        ToolRun run = report({u"--html"_s, html, u"--csv="_s + csv});
-        QCOMPARE(run.status, 0);
-        QVERIFY2(run.out.contains(u"PC9: няма такава папка"_s), qPrintable(run.screen));
-        QVERIFY(fileBytes(csv).contains("PC3,Няма файл с отговори."));
-        QVERIFY(fileBytes(html).contains("&lt;script&gt;"));
-
-        // Never over an answers file, nor over a file that is no report
-        // without --force; an earlier report is replaced.
-        QVERIFY(writeFile(notes, "my notes"));
-        run = report({u"--csv"_s, pc1});
-        QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.contains(u"така урокът нарича"_s), qPrintable(run.screen));
-        run = report({u"--html"_s, html, u"--csv"_s, notes});
-        QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.contains(u"--force"_s), qPrintable(run.screen));
-        QCOMPARE(fileBytes(notes), QByteArray("my notes"));
-        QCOMPARE(report({u"--html"_s, html, u"--csv"_s, csv}).status, 0);
-        QCOMPARE(fileBytes(pc1), answers);
-        QCOMPARE(QFileInfo(pc1).lastModified(), written);
-        QCOMPARE(root.entryList(QDir::Files).size(), 3); // klas.html, klas.csv, notes.csv
     }
 };
 

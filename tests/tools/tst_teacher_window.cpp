@@ -42,11 +42,6 @@ private:
     QString next() { return paths.isEmpty() ? QString() : paths.takeFirst(); }
 };
 
-const LessonFacts &facts()
-{
-    return *tezomat_config::builtInLesson();
-}
-
 QString sampleText()
 {
     return QString::fromUtf8(fileBytes(QFINDTESTDATA("../../config/TAVN7.ini")));
@@ -97,7 +92,7 @@ bool noneTwice(const QString &keys)
 
 struct Window {
     ScriptedDesk desk;
-    TeacherWindow window{desk, facts()};
+    TeacherWindow window{desk, *tezomat_config::builtInLesson()};
     Window()
     {
         window.startFromSample();
@@ -124,10 +119,7 @@ private Q_SLOTS:
                  qPrintable(w.window.windowTitle()));
 
         showPage(w.window, 1);
-        auto *flag17 = child<QCheckBox>(w.window, u"flag17"_s);
-        QVERIFY(flag17->isChecked());
-        clickBox(flag17);
-        QVERIFY(!flag17->isChecked());
+        clickBox(child<QCheckBox>(w.window, u"flag17"_s));
         showPage(w.window, 2);
         auto *total6 = child<QSpinBox>(w.window, u"task6Total"_s);
         typeInto(total6, u"90"_s);
@@ -135,7 +127,6 @@ private Q_SLOTS:
         const QString saved = dir.filePath(u"TAVN7.UFG"_s);
         w.desk.paths << saved;
         QTest::keyClick(total6, Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(total6->value(), 90);
         QCOMPARE(child<QLabel>(w.window, u"task6End"_s)->text(),
                  u"15 мин"_s); // level 2: tens of seconds
         QVERIFY(!w.window.isWindowModified());

@@ -120,9 +120,8 @@ private Q_SLOTS:
         QCOMPARE(b.mid(102, 2), QByteArray("\x07\x00", 2));
         QCOMPARE(b.mid(180, 4), QByteArray("\xFF\xFF\xFF\xFF"));
         QCOMPARE(int(b.at(384)), 5);
-        // 'T' ^ 23, 'A' ^ 24, 'V' ^ 25, 'N' ^ 26, '7' ^ 27, then zero filler.
+        // 'T' ^ 23, 'A' ^ 24, 'V' ^ 25, 'N' ^ 26, '7' ^ 27 (the filler: labels()).
         QCOMPARE(b.mid(385, 6), QByteArray("\x43\x59\x4F\x54\x2C\x00", 6));
-        QCOMPARE(b.mid(391, 9), QByteArray(9, '\0'));
     }
 
     // A label keeps at most fifteen characters, scrambled, then zero filler.
@@ -268,8 +267,7 @@ private Q_SLOTS:
                     bytes[r * 100 + 84] = char(random.bounded(16));
             QCOMPARE(formatConfiguration(*parseConfigurationRecords(bytes)), bytes);
             const ConfigReadResult read = readConfiguration(bytes, kLessonId);
-            QVERIFY(read.identity.has_value());
-            QCOMPARE(*read.identity, kLessonId);
+            QCOMPARE(read.identity.value_or(QString()), kLessonId);
             QCOMPARE(read.file.has_value(), read.messageCode == 0);
             if (!read.file)
                 continue;

@@ -1,47 +1,29 @@
 #include "core/content/code_page.h"
 
-#include <QSet>
 #include <QTest>
 
 using namespace lesson;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QByteArray allBytes()
-{
-    QByteArray bytes;
-    for (int b = 0; b < 256; ++b)
-        bytes.append(char(b));
-    return bytes;
-}
-
-} // namespace
-
 class TestCodePage : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The upper half is written out independently of the program's table,
+    // row by row; every byte comes back as it was.
     void everyByteSurvivesTheRoundTrip()
     {
-        const QByteArray bytes = allBytes();
+        QByteArray bytes;
+        for (int b = 0; b < 256; ++b)
+            bytes.append(char(b));
         const QString text = fromWindows1251(bytes);
-        QCOMPARE(text.size(), 256);
-        QCOMPARE(QSet<QChar>(text.begin(), text.end()).size(), 256);
+        QCOMPARE(text, QString::fromLatin1(bytes.left(0x80)) + u"ЂЃ‚ѓ„…†‡€‰Љ‹ЊЌЋЏ"_s +
+                           u"ђ‘’“”•–—"_s + QChar(0x98) + u"™љ›њќћџ"_s + QChar(0xA0) +
+                           u"ЎўЈ¤Ґ¦§Ё©Є«¬"_s + QChar(0xAD) + u"®Ї°±Ііґµ¶·ё№є»јЅѕї"_s +
+                           u"АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ"_s +
+                           u"абвгдежзийклмнопрстуфхцчшщъыьэюя"_s);
         QCOMPARE(toWindows1251(text), bytes);
         for (int b = 0; b < 256; ++b)
             QCOMPARE(windows1251Code(text.at(b)), b);
-    }
-
-    void upperHalfIsTheCyrillicCodePage()
-    {
-        // Written out independently of the program's table, row by row.
-        const QString expected = u"ЂЃ‚ѓ„…†‡€‰Љ‹ЊЌЋЏ"_s + u"ђ‘’“”•–—"_s + QChar(0x98) +
-                                 u"™љ›њќћџ"_s + QChar(0xA0) + u"ЎўЈ¤Ґ¦§Ё©Є«¬"_s + QChar(0xAD) +
-                                 u"®Ї°±Ііґµ¶·ё№є»јЅѕї"_s + u"АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ"_s +
-                                 u"абвгдежзийклмнопрстуфхцчшщъыьэюя"_s;
-        QCOMPARE(fromWindows1251(allBytes().mid(0x80)), expected);
-        QCOMPARE(fromWindows1251(allBytes().left(0x80)),
-                 QString::fromLatin1(allBytes().left(0x80)));
     }
 
     void charactersOutsideTheCodePage_data()

@@ -3,7 +3,6 @@
 #include "support/files.h"
 #include "support/lesson_content.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -53,9 +52,9 @@ private Q_SLOTS:
         QCOMPARE(joined(list), u"б|||д"_s);
     }
 
-    // Texts and lists sit at their indices, with nothing trimmed: the ends of
-    // each range are where an index off by one shows.
-    void textsAtTheirIndices()
+    // Texts, lists, tables and pictures sit at their indices, with nothing
+    // trimmed: the ends of each range are where an index off by one shows.
+    void contentAtItsIndices()
     {
         const ContentStore &s = test::lessonContent();
         for (int k = 1; k <= 6; ++k) // each point text opens with its plan title
@@ -90,11 +89,7 @@ private Q_SLOTS:
         const ItemList &terms = s.glos_All[0];
         QCOMPARE(terms.read(0) + terms.read(1) + terms.read(14) + terms.read(22) + terms.read(24),
                  u"В слниДиофантнютонов биномточка на сгъстяване непрекъснатост на функция"_s);
-    }
 
-    void tablesAndPictureMaps()
-    {
-        const ContentStore &s = test::lessonContent();
         QCOMPARE(joined(s.Wremena[0]), u" В|5|"_s + numbers(86, 123, 1));
         QCOMPARE(joined(s.Wremena[1]), u" В|20|3000|3100|3200|"_s + numbers(3400, 10200, 200));
         QCOMPARE(joined(s.Wremena[2], 1), numbers(10, 54, 2));
@@ -133,28 +128,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QString>("fault");
+        // A lesson.json whose one section named holds the text given.
+        const auto row = [](const char *name, const char *section, const char *text,
+                            const char *fault) {
+            QByteArray json(R"({"lists":{},"texts":{},"pictures":{}})");
+            QTest::newRow(name) << json.replace(QByteArray("\"") + section + "\":{}",
+                                                QByteArray("\"") + section + "\":" + text)
+                                << fault;
+        };
         QTest::newRow("not JSON") << QByteArray("{\"lists\": [") << "lesson.json";
-        QTest::newRow("unknown element")
-            << QByteArray(R"({"lists":{"Plan":{"0":["a"]}},"texts":{},"pictures":{}})")
-            << "Plan(0)";
-        QTest::newRow("index outside the range")
-            << QByteArray(R"({"lists":{},"texts":{"Podtochki":{"24":"x"}},"pictures":{}})")
-            << "Podtochki(24)";
-        QTest::newRow("item that is not text")
-            << QByteArray(R"({"lists":{"Plan_Tezo":{"0":[1]}},"texts":{},"pictures":{}})")
-            << "Plan_Tezo(0)";
-        QTest::newRow("missing file")
-            << QByteArray(
-                   R"({"lists":{},"texts":{"Glos":{"1":{"file":"glossary/01.txt"}}},"pictures":{}})")
-            << "glossary/01.txt";
-        QTest::newRow("picture that is no JPEG")
-            << QByteArray(
-                   R"({"lists":{},"texts":{},"pictures":{"Grafika_G":{"1":{"file":"bad.jpg"}}}})")
-            << "bad.jpg";
-        QTest::newRow("file with CR line ends")
-            << QByteArray(
-                   R"({"lists":{},"texts":{"Glos":{"1":{"file":"crlf.txt"}}},"pictures":{}})")
-            << "crlf.txt";
+        row("unknown element", "lists", R"({"Plan":{"0":["a"]}})", "Plan(0)");
+        row("index outside the range", "texts", R"({"Podtochki":{"24":"x"}})", "Podtochki(24)");
+        row("item that is not text", "lists", R"({"Plan_Tezo":{"0":[1]}})", "Plan_Tezo(0)");
+        row("missing file", "texts", R"({"Glos":{"1":{"file":"glossary/01.txt"}}})",
+            "glossary/01.txt");
+        row("picture that is no JPEG", "pictures", R"({"Grafika_G":{"1":{"file":"bad.jpg"}}})",
+            "bad.jpg");
+        row("file with CR line ends", "texts", R"({"Glos":{"1":{"file":"crlf.txt"}}})", "crlf.txt");
         QTest::newRow("missing section") << QByteArray(R"({"lists":{},"texts":{}})") << "pictures";
     }
     void malformedResourcesAreRefused()

@@ -307,12 +307,13 @@ private Q_SLOTS:
     {
         for (int t = 1; t <= 15; ++t) {
             const ItemList &lines = task(t);
-            QVERIFY2(lines.count() >= 6 && (t == 1 || lines.count() <= 11), qPrintable(name(t)));
+            const QString name = u"task %1: "_s.arg(t);
+            QVERIFY2(lines.count() >= 6 && (t == 1 || lines.count() <= 11), qPrintable(name));
             QVERIFY(!lines.read(0).trimmed().isEmpty());
             QCOMPARE(lines.read(1), QString());
             for (const QString &line : lines.items())
                 QVERIFY2(!line.contains(u'\t') && !line.contains(u'\r') && !line.endsWith(u' '),
-                         qPrintable(name(t) + line));
+                         qPrintable(name + line));
         }
     }
 
@@ -442,7 +443,6 @@ private Q_SLOTS:
 
 private:
     const ItemList &task(int t) const { return m_store->Uslowie_L[std::size_t(t)]; }
-    static QString name(int t) { return u"task %1: "_s.arg(t); }
 
     std::optional<lesson::ContentStore> m_store;
 };

@@ -7,15 +7,14 @@ using namespace lesson;
 class TestNumberText : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The version, the date and the point times 12.5 and 13.5 are pinned
+    // where the lesson window shows them (tst_startup).
     void str_data()
     {
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");
-        QTest::newRow("version .96 keeps no zero before the point") << 96 / 100.0 << " .96";
-        QTest::newRow("version 1.5 drops trailing zeros") << 150 / 100.0 << " 1.5";
         QTest::newRow("whole number") << 3.0 << " 3";
         QTest::newRow("zero") << 0.0 << " 0";
-        QTest::newRow("date keeps all digits") << 20091028.0 << " 20091028";
         QTest::newRow("negative has no blank") << -7.0 << "-7";
         QTest::newRow("negative fraction") << -0.5 << "-.5";
         QTest::newRow("hundredths") << 14.5 << " 14.5";
@@ -60,8 +59,6 @@ private Q_SLOTS:
         QTest::addColumn<double>("value");
         QTest::addColumn<double>("rounded");
         QTest::addColumn<int>("int16");
-        QTest::newRow("12.5 down") << 12.5 << 12.0 << 12;
-        QTest::newRow("13.5 up") << 13.5 << 14.0 << 14;
         QTest::newRow("0.5 down") << 0.5 << 0.0 << 0;
         QTest::newRow("-2.5 to -2") << -2.5 << -2.0 << -2;
         QTest::newRow("-3.5 to -4") << -3.5 << -4.0 << -4;

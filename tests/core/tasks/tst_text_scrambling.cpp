@@ -23,10 +23,6 @@ private Q_SLOTS:
         QCOMPARE(unscrambleText(u"Ж"_s), QString());
         QCOMPARE(scrambleText(QString()), u"#"_s);
         QCOMPARE(unscrambleText(scrambleText(u"аѝ😀б"_s)), u"а??б"_s);
-    }
-
-    void keyDependsOnThePositionOnly()
-    {
         // 25 equal characters: position i of the reversed text uses key 12 + i mod 12.
         const QString stored = u'#' + QString(25, u'A');
         const QString plain = unscrambleText(stored);

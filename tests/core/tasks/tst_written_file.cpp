@@ -2,8 +2,6 @@
 #include "support/files.h"
 #include "support/unwritable_folder.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,16 +32,6 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QByteArray, bytes);
         QCOMPARE(encodeWrittenText(text), bytes);
-    }
-
-    void savingReplacesTheFileAndLeavesNothingElse()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"A.TXT"_s);
-        QCOMPARE(saveFileAtomically(path, "first, longer text"), WriteFailure::None);
-        QCOMPARE(saveFileAtomically(path, "second"), WriteFailure::None);
-        QCOMPARE(test::fileBytes(path), QByteArray("second"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"A.TXT"_s});
     }
 
     void failuresAreToldAndKeepWhatWasThere()

@@ -1,9 +1,5 @@
 #include "support/lesson_setup.h"
 
-using namespace lesson;
-using namespace lesson::test;
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // The nine text fields that take the fields' colours.

@@ -1,22 +1,10 @@
 #include "support/lesson_setup.h"
 
-using namespace lesson;
-using namespace lesson::test;
-using namespace Qt::StringLiterals;
-
 namespace {
 
 ItemList &settingsOf(LessonRun &r)
 {
     return r.lesson->tezoN()->List_Un2;
-}
-
-// Opens the colour window as the pupil does, through "Цвят/шрифт".
-Cwiat *openFromTheMenu(LessonRun &r)
-{
-    startWithFlags(r, {31});
-    r.lesson->tezo()->mnu_Cwqt->trigger();
-    return r.lesson->cwiat();
 }
 
 // Opens the colour window on the settings list as it stands.
@@ -43,20 +31,6 @@ void keyOnAll(Cwiat *w, Qt::Key key)
 class TestCwiat : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void controls()
-    {
-        LessonRun r;
-        Cwiat *w = openFromTheMenu(r);
-        QVERIFY(w && w->isVisible());
-        QVERIFY(!w->mnu_Danni->isVisible() && !w->mnu_Danni->isEnabled());
-        // The tooltips with their odd blanks.
-        QCOMPARE(w->Slider1[1]->toolTip(), u"Промяна на стойн остта на зелената съставка "_s);
-        QCOMPARE(w->Label_Cv[5]->toolTip(), u"За настройване цвета на фона на формата "_s);
-        QCOMPARE(w->Label_Cv[7]->toolTip(),
-                 u" За настройване цвета на текста в текстовите полета "_s);
-        QCOMPARE(w->Label_Cv[4]->text(), u"Размер  шрифт"_s);
-    }
-
     void openingShowsTheList()
     {
         LessonRun r;
@@ -75,24 +49,20 @@ private Q_SLOTS:
         QCOMPARE(textColour(w->Text_Cv[0]), QColor(8, 0, 0));
 
         // A font that is not installed: no selection, the preview's own font.
+        // A system colour passes through, its high byte no blue.
         LessonRun r2;
-        settingsOf(r2).write(1, u"Comic Sans MS"_s);
+        ItemList &s2 = settingsOf(r2);
+        s2.write(1, u"Comic Sans MS"_s);
+        s2.write(11, u"-2147483640"_s);
         Cwiat *w2 = openOnTheList(r2);
         QCOMPARE(w2->List_font[0]->ListIndex(), -1);
         QCOMPARE(w2->Text_Cv[0]->font().family(), QApplication::font().family());
-    }
-
-    void systemColourPassesThrough()
-    {
-        LessonRun r;
-        settingsOf(r).write(11, u"-2147483640"_s);
-        Cwiat *w = openOnTheList(r);
-        QCOMPARE(textColour(w->Text_Cv[0]), colourFromNumber(-2147483640));
-        const ItemList &s = settingsOf(r);
-        QCOMPARE((QStringList{s.read(12), s.read(13), s.read(14)}), (QStringList{"8", "0", "0"}));
-        QTest::mouseClick(w->Option1[2], Qt::LeftButton);
-        QCOMPARE(sliders(w), (QList<int>{8, 0, 0}));
-        QCOMPARE(s.read(11), u"-2147483640"_s); // choosing the slot changes nothing
+        QCOMPARE(textColour(w2->Text_Cv[0]), QApplication::palette().color(QPalette::Text));
+        QCOMPARE((QStringList{s2.read(12), s2.read(13), s2.read(14)}),
+                 (QStringList{"8", "0", "0"}));
+        QTest::mouseClick(w2->Option1[2], Qt::LeftButton);
+        QCOMPARE(sliders(w2), (QList<int>{8, 0, 0}));
+        QCOMPARE(s2.read(11), u"-2147483640"_s); // choosing the slot changes nothing
     }
 
     void slidersAndTheColourNumber()
@@ -133,8 +103,18 @@ private Q_SLOTS:
     void cancelAndChoosingAgain()
     {
         LessonRun r;
-        Cwiat *w = openFromTheMenu(r);
+        startWithFlags(r, {31});
         Tezo *tezo = r.lesson->tezo();
+        tezo->mnu_Cwqt->trigger(); // as the pupil opens it
+        Cwiat *w = r.lesson->cwiat();
+        QVERIFY(w && w->isVisible());
+        QVERIFY(!w->mnu_Danni->isVisible() && !w->mnu_Danni->isEnabled());
+        // The tooltips with their odd blanks.
+        QCOMPARE(w->Slider1[1]->toolTip(), u"Промяна на стойн остта на зелената съставка "_s);
+        QCOMPARE(w->Label_Cv[5]->toolTip(), u"За настройване цвета на фона на формата "_s);
+        QCOMPARE(w->Label_Cv[7]->toolTip(),
+                 u" За настройване цвета на текста в текстовите полета "_s);
+        QCOMPARE(w->Label_Cv[4]->text(), u"Размер  шрифт"_s);
         const QColor content = backgroundColour(tezo->Text_U[1]);
         QTest::mouseClick(w->Option1[1], Qt::LeftButton);
         QTest::keyClick(w->Slider1[2], Qt::Key_End);

@@ -4,10 +4,6 @@
 #include <QRandomGenerator>
 #include <QScreen>
 
-using namespace lesson;
-using namespace lesson::test;
-using namespace Qt::StringLiterals;
-
 namespace {
 
 bool near(double a, double b)

@@ -3,23 +3,18 @@
 
 #include <QRegularExpression>
 
-using namespace lesson;
-using namespace lesson::test;
-using namespace Qt::StringLiterals;
-
-namespace {
-QString caption(const QAction *action)
+// A menu entry's caption without the Alt letter's mark; "&&" is an ampersand.
+static QString caption(const QAction *action)
 {
-    // Without the Alt letter's mark; "&&" is an ampersand of the caption.
     return action->text().replace(QRegularExpression(u"&(.)"_s), u"\\1"_s);
 }
-} // namespace
 
 class TestMenus : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Entry k of each menu shows text k, so the captions must stand in that order.
-    void menuCaptionsInOrder()
+    // Entry k of each menu shows text k, so the captions must stand in that
+    // order. The texts leave the point and its picture alone.
+    void informationAndAuthorTexts()
     {
         LessonRun r;
         Tezo *tezo = r.lesson->tezo();
@@ -36,15 +31,9 @@ private Q_SLOTS:
                  "Държавни образователни изисквания|Продължителност на урока|"
                  "Цел на урока|Междупредметни връзки|Вътрешно предметни връзки|"
                  "Необходими пособия|Ход на урока|Спонсор|Автор на урока|За програмата"_s);
-    }
-
-    void informationAndAuthorTexts()
-    {
-        LessonRun r;
-        Tezo *tezo = r.lesson->tezo();
         setFlags(r, {10, 17});
         tezo->List_Ur[0]->setEnabled(true);
-        const ContentStore &s = r.lesson->store();
+        ContentStore &s = r.lesson->store();
         tezo->List_Ur[0]->setListIndex(1); // a point with picture 6 is being timed
         const qint16 timeLeft = tezo->run.PointTime[2];
         for (int k = 1; k <= 9; ++k) {
@@ -58,12 +47,18 @@ private Q_SLOTS:
         QVERIFY(tezo->Picture_Ur[0]->picture().samePicture(s.Grafika_G[6]));
         tezo->List_Ur[0]->setListIndex(0);
         QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[1]);
+        // With a picture of their own, the information texts show it.
+        s.Grafika_W[3] = jpegOfSize(60, 40);
+        tezo->Sydyrv_pla_Click(5);
+        QVERIFY(tezo->Picture_Ur[0]->picture().samePicture(s.Grafika_W[3]));
+        QCOMPARE(tezo->run.ImageIndex, 3);
+        QCOMPARE(tezo->run.ImageSource, quint8(2));
 
         tezo->awtori[2]->trigger();
         QCOMPARE(tezo->Text_U[1]->Text(), s.Reklama_Par[2]);
         tezo->awtori[3]->trigger();
         QCOMPARE(tezo->Text_U[1]->Text(), s.Reklama_Par[3]);
-        QVERIFY(tezo->Picture_Ur[0]->picture().isEmpty());
+        QVERIFY(tezo->Picture_Ur[0]->picture().samePicture(s.Grafika_W[3]));
 
         tezo->awtori[1]->trigger();
         QCOMPARE(tezo->Text_U[1]->Text(), s.Reklama_Par[1]);
@@ -75,19 +70,7 @@ private Q_SLOTS:
         QCOMPARE(r.lesson->tezoGra()->outerSizeTwips(), QSizeF(181 * 15 + 100, 194 * 15 + 100));
     }
 
-    void informationPicture()
-    {
-        ContentStore store = lessonContent();
-        store.Grafika_W[3] = jpegOfSize(60, 40);
-        LessonRun r(store);
-        Tezo *tezo = r.lesson->tezo();
-        tezo->Sydyrv_pla_Click(5);
-        QVERIFY(tezo->Picture_Ur[0]->picture().samePicture(store.Grafika_W[3]));
-        QCOMPARE(tezo->run.ImageIndex, 3);
-        QCOMPARE(tezo->run.ImageSource, quint8(2));
-    }
-
-    void rightClickOpensTheInformationMenu()
+    void rightClickAndTheColourCommand()
     {
         LessonRun r;
         r.lesson->start();
@@ -111,12 +94,8 @@ private Q_SLOTS:
         QVERIFY(r.lesson->hasTezoGra() && r.lesson->tezoGra()->isVisible());
         QVERIFY(!tezo->mnu_Sydyrv_plan->isVisible());
         QCOMPARE(r.platform.clipboardClears, clears + 1);
-    }
 
-    void colourCommandStoresTheAppearance()
-    {
-        LessonRun r;
-        Tezo *tezo = r.lesson->tezo();
+        // "Цвят/шрифт" stores the lesson window's look in the settings list.
         QFont font(u"DejaVu Serif"_s);
         font.setPointSize(13);
         tezo->Text_U[0]->setFont(font);

@@ -1,9 +1,5 @@
 #include "support/lesson_setup.h"
 
-using namespace lesson;
-using namespace lesson::test;
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // What a pupil cannot use after start-up, by name in a fixed order, and the
@@ -53,22 +49,20 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("flagValues"); // pairs of flag and value
         QTest::addColumn<int>("emptyInformation");  // an information text left empty
         QTest::addColumn<QString>("locked");
-        QTest::newRow("no configuration") << QList<int>{} << QList<int>{} << 0
-                                          << "plan terms tasks clock colours focus enlarge "
-                                             "tasksCommand allTasks save1shown save1 save2 "
-                                             "levels types information=2";
-        QTest::newRow("every flag on")
-            << QList<int>{31} << QList<int>{} << 0 << "information=123456789";
-        QTest::newRow("flags 20, 22, 23 and 26 off")
-            << QList<int>{31, 20, 22, 23, 26} << QList<int>{} << 0 << "types information=1235";
-        QTest::newRow("an information entry without a text")
-            << QList<int>{31} << QList<int>{} << 2 << "information=13456789";
-        QTest::newRow("flags 14 and 16 off: no tasks command")
-            << QList<int>{31, 14, 16} << QList<int>{} << 0
-            << "tasksCommand allTasks information=123456789";
-        QTest::newRow("negative flag reads off, 2 and 3 read as their remainders")
-            << QList<int>{31} << QList<int>{10, -1, 7, 2, 24, 3} << 0
-            << "plan colours information=123456789";
+        const auto row = [](const char *name, QList<int> off, QList<int> values, int empty,
+                            const char *locked) {
+            QTest::newRow(name) << off << values << empty << QString::fromUtf8(locked);
+        };
+        row("no configuration", {}, {}, 0,
+            "plan terms tasks clock colours focus enlarge tasksCommand allTasks save1shown save1 "
+            "save2 levels types information=2");
+        row("every flag on", {31}, {}, 0, "information=123456789");
+        row("flags 20, 22, 23 and 26 off", {31, 20, 22, 23, 26}, {}, 0, "types information=1235");
+        row("an information entry without a text", {31}, {}, 2, "information=13456789");
+        row("flags 14 and 16 off: no tasks command", {31, 14, 16}, {}, 0,
+            "tasksCommand allTasks information=123456789");
+        row("negative flag reads off, 2 and 3 read as their remainders", {31},
+            {10, -1, 7, 2, 24, 3}, 0, "plan colours information=123456789");
     }
     void flagsSwitchControls()
     {

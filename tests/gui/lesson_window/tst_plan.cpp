@@ -1,10 +1,6 @@
 #include "support/lesson_setup.h"
 #include "support/pictures.h"
 
-using namespace lesson;
-using namespace lesson::test;
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // Starts the lesson and switches mode flags on as a configuration would;
@@ -37,10 +33,10 @@ private Q_SLOTS:
     {
         LessonRun r;
         Tezo *tezo = r.lesson->tezo();
-        QCOMPARE(tezo->List_Ur[0]->allItems(),
-                 (QStringList{"1. Полиноми", "2. Уравнения от 2-ра и по-висока степен",
-                              "2а) формули за съкратено умножение", "2б) формули на Виет",
-                              "2в) метод на Хорнер", "2г) триъгълник на Паскал"}));
+        const QStringList plan({"1. Полиноми", "2. Уравнения от 2-ра и по-висока степен",
+                                "2а) формули за съкратено умножение", "2б) формули на Виет",
+                                "2в) метод на Хорнер", "2г) триъгълник на Паскал"});
+        QCOMPARE(tezo->List_Ur[0]->allItems(), plan);
         QCOMPARE(tezo->Text_U[0]->Text(), u"Полиноми и уравнения"_s);
         QCOMPARE(r.lesson->store().List_Ur[2].count(), 7);
         tezo->List_Ur[0]->setListIndex(1);
@@ -51,10 +47,7 @@ private Q_SLOTS:
         ContentStore store = test::lessonContent();
         store.Plan_Tezo[0].write(3, u"003"_s);
         LessonRun shortItem(store);
-        const QStringList shown = shortItem.lesson->tezo()->List_Ur[0]->allItems();
-        QCOMPARE(shown.size(), 5);
-        QVERIFY(!shown.contains(u""_s));
-        QCOMPARE(shown.at(2), u"2б) формули на Виет"_s);
+        QCOMPARE(shortItem.lesson->tezo()->List_Ur[0]->allItems(), plan.mid(0, 2) + plan.mid(3));
     }
 
     // Focus alone chooses nothing. A click on a point shows its text and

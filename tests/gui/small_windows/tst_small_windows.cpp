@@ -5,10 +5,6 @@
 
 #include <QFontInfo>
 
-using namespace lesson;
-using namespace lesson::test;
-using namespace Qt::StringLiterals;
-
 class TestSmallWindows : public QObject {
     Q_OBJECT
 private Q_SLOTS:

@@ -3,10 +3,6 @@
 #include "support/lesson_setup.h"
 #include "support/unwritable_folder.h"
 
-using namespace lesson;
-using namespace lesson::test;
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // Picks task t, answering "Да" to leaving the task before.

@@ -1,11 +1,6 @@
 #include "core/system/messages.h"
 #include "core/tasks/text_scrambling.h"
 #include "support/lesson_setup.h"
-#include "support/pictures.h"
-
-using namespace lesson;
-using namespace lesson::test;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -45,15 +40,9 @@ Tezo_n *openOn(LessonRun &r, int task, std::initializer_list<int> flags)
 }
 
 // Ticks as the real clock does: only while it runs.
-void tickWhileRunning(Tezo_n *tasks, int ticks)
-{
-    for (int i = 0; i < ticks && tasks->Timer_n->isActive(); ++i)
-        tasks->Timer_n_Timer();
-}
-
 void ticks(Tezo_n *tasks, int n)
 {
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < n && tasks->Timer_n->isActive(); ++i)
         tasks->Timer_n_Timer();
 }
 
@@ -114,32 +103,27 @@ private Q_SLOTS:
         QVERIFY(tezo->isVisible() && tezo->Timer1->isActive());
         QCOMPARE(tasks->List_Un3.read(3), u"написано преди затварянето"_s);
         QVERIFY(!r.lesson->hasEnded());
-    }
 
-    // Lines 2 to 10, each after a line break; a shorter task reads past its
-    // end as empty lines; with flag 31 each line is unscrambled.
-    void statementShowsLinesTwoToTen()
-    {
-        ContentStore store = lessonContent();
-        store.Uslowie_L[4].write(2, scrambleText(u"Скрит ред на условието"_s));
-        LessonRun r(store);
-        Tezo_n *tasks = openTasks(r);
-        const ContentStore &s = r.lesson->store();
-        const QString newLine = u"\r\n"_s;
-        QCOMPARE(tasks->Text_Un[2]->Text(),
-                 newLine + s.Uslowie_L[1].items().mid(2, 9).join(newLine));
-        chooseTask(r, 2, {true}); // 7 lines
-        QCOMPARE(tasks->Text_Un[2]->Text(),
-                 newLine + s.Uslowie_L[2].items().mid(2).join(newLine) + newLine.repeated(4));
-        setFlags(r, {31});
-        chooseTask(r, 4, {true});
-        QVERIFY(tasks->Text_Un[2]->Text().startsWith(u"\r\nСкрит ред на условието\r\n"_s));
+        // A task of level 2 counts in tens; going back keeps its clock, and
+        // another task gets its own full time, whatever the list position
+        // written on the way back says.
+        tezo->mnu_Wyprosi_Click();
+        chooseTask(r, 6, {true, true}); // level 2, total 3600, hint 90
+        QCOMPARE(tasks->RemainingTime, 36000.0);
+        ticks(tasks, 5);
+        QCOMPARE(tasks->HintTime, 10.0 * 90);
+        QVERIFY(qAbs(tasks->Text_Un5.toDouble() - 0.5) < 1e-6); // elapsed of its 36000 s
+        tasks->mnu_IzhodN_Click();
+        QCOMPARE(r.lesson->store().List_Ur[1].read(3), QString::number(tasks->RemainingTime));
+        r.lesson->tezo()->mnu_Wyprosi_Click();
+        chooseTask(tasks, 2);
+        QCOMPARE(tasks->RemainingTime, 3000.0);
     }
 
     // Changing the task asks first; "Не" keeps the task and its answer. Each
     // task keeps its own answer, through switching, listing all tasks and
     // going back to the lesson.
-    void switchingAsksAndEveryTaskKeepsItsAnswer()
+    void changingTheTaskAsksAndEveryTaskKeepsItsAnswer()
     {
         LessonRun r;
         Tezo_n *tasks = openTasks(r);
@@ -177,19 +161,15 @@ private Q_SLOTS:
         QCOMPARE(tasks->List_Un3.read(3), u"отговор 3, довършен"_s);
         r.lesson->tezo()->mnu_Wyprosi_Click();
         QCOMPARE(tasks->Text_Un[0]->Text(), u"отговор 3, довършен"_s);
-    }
 
-    // A harder task (level 2, flag 25) asks whether the pupil will manage,
-    // also when the pupil stays on it.
-    void harderTaskAsksFirst()
-    {
-        LessonRun r;
-        Tezo_n *tasks = openTasks(r, {25});
+        // A harder task (level 2, flag 25) asks whether the pupil will manage,
+        // also when the pupil stays on it.
+        setFlags(r, {25});
         chooseTask(r, 6, {true, true});
         QCOMPARE(r.platform.asked.last().text,
                  u"Задачата е с повишена трудност! \r\nСмятате ли, че ще се справите?"_s);
         QCOMPARE(tasks->CurrentTask, qint16(6));
-        QVERIFY(tasks->Text_Un[2]->Text().contains(r.lesson->store().Uslowie_L[6].read(2)));
+        QVERIFY(tasks->Text_Un[2]->Text().contains(s.Uslowie_L[6].read(2)));
         r.platform.asked.clear();
         chooseTask(r, 2, {false, true}); // stay: yes to "will you manage?"
         QCOMPARE(r.platform.asked.size(), 2);
@@ -197,11 +177,15 @@ private Q_SLOTS:
         QCOMPARE(chosen(tasks), u"task 6 at row 5"_s);
     }
 
-    void termsAndTheirPictures()
+    // Terms and their pictures. A statement is lines 2 to 10, each after a
+    // line break; a shorter task reads past its end as empty lines; with
+    // flag 31 each line is unscrambled.
+    void termsPicturesAndStatements()
     {
         ContentStore store = lessonContent();
         store.glos_All[0].write(3, u"Нютон"_s); // term 4 appears again as 3
         store.Spi_GR[0].write(5, u"абв"_s);
+        store.Uslowie_L[4].write(2, scrambleText(u"Скрит ред на условието"_s));
         LessonRun r(store);
         Tezo_n *tasks = openTasks(r, {4});
         LessonList *terms = tasks->List_Un[0];
@@ -228,6 +212,17 @@ private Q_SLOTS:
         chooseTask(r, 7, {true});
         QVERIFY(tasks->Picture_Un[0]->picture().samePicture(store.Grafika_G[3]));
         QCOMPARE(tasks->PictureMap, 1);
+
+        const QString newLine = u"\r\n"_s;
+        chooseTask(r, 1, {true});
+        QCOMPARE(tasks->Text_Un[2]->Text(),
+                 newLine + store.Uslowie_L[1].items().mid(2, 9).join(newLine));
+        chooseTask(r, 2, {true}); // 7 lines
+        QCOMPARE(tasks->Text_Un[2]->Text(),
+                 newLine + store.Uslowie_L[2].items().mid(2).join(newLine) + newLine.repeated(4));
+        setFlags(r, {31});
+        chooseTask(r, 4, {true});
+        QVERIFY(tasks->Text_Un[2]->Text().startsWith(u"\r\nСкрит ред на условието\r\n"_s));
     }
 
     // While "Задачата е с повишена трудност!" waits, ticks would read the
@@ -248,7 +243,7 @@ private Q_SLOTS:
         const ContentStore &s = r.lesson->store();
         const QString times6 = s.Wremena[0].read(6) + u'|' + s.Wremena[1].read(6);
         r.platform.onMessage = [&](const MessageSpec &) {
-            tickWhileRunning(tasks, 30);
+            ticks(tasks, 30);
         };
         r.platform.answers = {true, false};
         clickItem(tasks->List_Un[1], 5);
@@ -294,7 +289,7 @@ private Q_SLOTS:
         Tezo_n *tasks = openOn(r, 14, {3, 25});
         const QString statement = tasks->Text_Un[2]->Text();
         QTest::keyClicks(tasks->Text_Un[0], u"x = 2"_s);
-        tickWhileRunning(tasks, spent ? 20 : 5);
+        ticks(tasks, spent ? 20 : 5);
         QCOMPARE(tasks->Text_Un[0]->isLocked(), spent);
         QCOMPARE(tasks->Text_Un[3]->Text().isEmpty(), !spent);
         const double remaining = tasks->RemainingTime;
@@ -311,7 +306,7 @@ private Q_SLOTS:
         QCOMPARE(tasks->Text_Un[0]->isLocked(), spent);
         if (spent)
             QTest::keyClicks(tasks->Text_Un[0], u" + 3"_s);
-        tickWhileRunning(tasks, 5);
+        ticks(tasks, 5);
         tasks->mnu_IzhodN->trigger();
         QCOMPARE(tasks->List_Un3.read(14), u"x = 2"_s);
     }
@@ -323,7 +318,6 @@ private Q_SLOTS:
         LessonRun r;
         Tezo_n *tasks = openTasks(r, {3, 5});
         const int clears = r.platform.clipboardClears;
-        QCOMPARE(tasks->RemainingTime, 20.0);
         ticks(tasks, 15);
         QCOMPARE(tasks->Chasownik_Label[0]->text() + u'|' + tasks->Text_Un5, u"18|1.5"_s);
         ticks(tasks, 30);
@@ -349,19 +343,30 @@ private Q_SLOTS:
     }
 
     // Without flag 5 no hint comes while the clock runs. After time-up it
-    // comes only to a task without a solution (task 2 has none).
-    void hintWithoutFlag5()
+    // comes only to a task without a solution (task 2 has none), task 3
+    // shows its own. A spent task stays locked with its answer.
+    void timeUpWithoutFlag5()
     {
         ContentStore store = lessonContent();
         store.Wremena[1].write(1, u"2"_s);
         store.Wremena[1].write(2, u"3"_s);
         store.Wremena[0].write(2, u"1"_s); // a hint due after one second
+        store.Wremena[1].write(3, u"1"_s);
+        store.Uslowie_L[3].write(11, u"       Правилен отговор = 3"_s);
+        store.Uslowie_L[3].write(12, u"Обяснение на задача 3"_s);
         LessonRun r(store);
         Tezo_n *tasks = openTasks(r, {3});
+        tasks->Text_Un[0]->setText(u"отговор"_s);
         QVERIFY(ticksUntilLocked(tasks, 30) > 0);
         QVERIFY(!tasks->Text_Un[3]->Text().isEmpty());
         ticks(tasks, 5);
         QVERIFY(tasks->Text_Un[4]->Text().isEmpty());
+
+        chooseTask(r, 3, {true});
+        QVERIFY(!tasks->Text_Un[0]->isLocked());
+        QVERIFY(ticksUntilLocked(tasks, 20) > 0);
+        QCOMPARE(tasks->Text_Un[3]->Text(),
+                 u"\r\n       Правилен отговор = 3\r\nОбяснение на задача 3"_s);
 
         chooseTask(r, 2, {true});
         QCOMPARE(tasks->RemainingTime, 3.0);
@@ -374,52 +379,14 @@ private Q_SLOTS:
         QVERIFY(tasks->Text_Un[3]->Text().isEmpty());
         QVERIFY(tasks->Text_Un[4]->Text().endsWith(store.Uslowie_L[2].read(0)));
         QVERIFY(tasks->Chasownik_Label[0]->text().isEmpty());
-    }
 
-    // A spent task stays locked with its answer; another task still runs and
-    // shows its own solution at time-up.
-    void spentTaskStaysLocked()
-    {
-        ContentStore store = lessonContent();
-        store.Wremena[1].write(1, u"1"_s);
-        store.Wremena[1].write(3, u"1"_s);
-        store.Uslowie_L[3].write(11, u"       Правилен отговор = 3"_s);
-        store.Uslowie_L[3].write(12, u"Обяснение на задача 3"_s);
-        LessonRun r(store);
-        Tezo_n *tasks = openTasks(r);
-        tasks->Text_Un[0]->setText(u"отговор"_s);
-        QVERIFY(ticksUntilLocked(tasks, 20) > 0);
-        chooseTask(r, 3, {true, true});
-        QVERIFY(!tasks->Text_Un[0]->isLocked());
-        QVERIFY(ticksUntilLocked(tasks, 20) > 0);
-        QCOMPARE(tasks->Text_Un[3]->Text(),
-                 u"\r\n       Правилен отговор = 3\r\nОбяснение на задача 3"_s);
-        chooseTask(tasks, 1);
+        chooseTask(r, 1, {true});
+        QVERIFY(tasks->Text_Un[0]->isLocked());
         const int clears = r.platform.clipboardClears;
         tasks->Timer_n_Timer();
         QCOMPARE(r.platform.clipboardClears, clears + 1);
-        QVERIFY(tasks->Text_Un[0]->isLocked());
         QCOMPARE(tasks->Text_Un[0]->Text(), u"отговор"_s);
         QVERIFY(!tasks->Text_Un[3]->Text().isEmpty());
-    }
-
-    // A task of level 2 counts in tens; going back keeps its clock, and
-    // another task gets its own full time, whatever the list position
-    // written on the way back says.
-    void returningKeepsTheClockOfItsTask()
-    {
-        LessonRun r;
-        Tezo_n *tasks = openTasks(r);
-        chooseTask(r, 6, {true, true}); // level 2, total 3600, hint 90
-        QCOMPARE(tasks->RemainingTime, 36000.0);
-        ticks(tasks, 5);
-        QCOMPARE(tasks->HintTime, 10.0 * 90);
-        QVERIFY(qAbs(tasks->Text_Un5.toDouble() - 0.5) < 1e-6); // elapsed of its 36000 s
-        tasks->mnu_IzhodN_Click();
-        QCOMPARE(r.lesson->store().List_Ur[1].read(3), QString::number(tasks->RemainingTime));
-        r.lesson->tezo()->mnu_Wyprosi_Click();
-        chooseTask(tasks, 2);
-        QCOMPARE(tasks->RemainingTime, 3000.0);
     }
 };
 

@@ -2,15 +2,12 @@
 
 #include "support/lesson_setup.h"
 
-using namespace lesson;
-using namespace lesson::test;
-
 class TestHeading : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Without flag 3 the clock is hidden at start-up, before the tasks
     // window is first shown; "Остава" goes with it.
-    void everyHeadingOfTheTasksWindowFollowsItsControl()
+    void followsItsControl()
     {
         LessonRun r;
         Tezo_n *tasks = openTasks(r);
@@ -21,12 +18,9 @@ private Q_SLOTS:
         for (Heading *heading : headings)
             QVERIFY2(heading->isVisible() == heading->control()->isVisible(),
                      qPrintable(heading->text()));
-    }
 
-    // The control hidden while the window shows, then shown while the
-    // window is hidden as a whole.
-    void followsItsControl()
-    {
+        // A bare control hidden while the window shows, then shown while the
+        // window is hidden as a whole.
         QWidget window;
         auto *control = new QWidget(&window);
         control->setGeometry(10, 40, 80, 30);

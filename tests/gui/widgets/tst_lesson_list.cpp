@@ -1,15 +1,12 @@
 // The lists of the lesson as the pupil works them: only the left button
-// chooses; lists whose choice asks a question or closes a window move with
-// the arrows and choose with Enter or Space, the others choose as they move,
-// and a click chooses at once; two columns are read down the first column.
+// chooses; lists whose choice asks a question or closes a window (that one in
+// tst_keyboard_windows) move with the arrows and choose with Enter or Space,
+// the others as they move; a click chooses at once; two columns read down.
 
 #include "support/lesson_setup.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>
-
-using namespace lesson;
-using namespace lesson::test;
 
 namespace {
 
@@ -25,14 +22,6 @@ Tezo *startLesson(LessonRun &r)
     writeConfiguration(r, file);
     r.lesson->start();
     return r.lesson->tezo();
-}
-
-// The tasks window of a started lesson, on task 1, the keys in its list.
-Tezo_n *tasksOnTaskOne(LessonRun &r)
-{
-    Tezo_n *tasks = startOnTasks(r, {25});
-    tasks->List_Un[1]->setFocus();
-    return tasks;
 }
 
 // In a row of pupil's actions, a click on the item of row n.
@@ -82,7 +71,6 @@ private Q_SLOTS:
         QVERIFY(r.platform.asked.isEmpty());
         QCOMPARE(tezo->Text_U[1]->Text(), content);
         QCOMPARE(tezo->run.PointTime[0], qint16(0));
-        QVERIFY(list->isEnabled());
 
         r.platform.answers = {true};
         clickItem(list, 2);
@@ -99,22 +87,21 @@ private Q_SLOTS:
         QTest::addColumn<bool>("yes");
         QTest::addColumn<int>("questions");
         QTest::addColumn<int>("shownTask");
-        using Keys = QList<int>;
-        QTest::newRow("arrows only move") << Keys{Qt::Key_Down, Qt::Key_Down} << true << 0 << 1;
-        QTest::newRow("typing a number only moves") << Keys{Qt::Key_0} << true << 0 << 1;
-        QTest::newRow("page down only moves") << Keys{Qt::Key_PageDown} << true << 0 << 1;
-        QTest::newRow("Enter chooses") << Keys{Qt::Key_Down, Qt::Key_Return} << true << 1 << 2;
-        QTest::newRow("keypad Enter chooses")
-            << Keys{Qt::Key_Down, Qt::Key_Enter} << true << 1 << 2;
-        QTest::newRow("Space chooses")
-            << Keys{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space} << true << 1 << 3;
-        QTest::newRow("back to the shown task asks nothing")
-            << Keys{Qt::Key_Down, Qt::Key_Up, Qt::Key_Return} << true << 0 << 1;
-        QTest::newRow("a click chooses at once") << Keys{click(4)} << true << 1 << 5;
-        QTest::newRow("keys go on from the task clicked")
-            << Keys{click(4), Qt::Key_Down, Qt::Key_Return} << true << 2 << 6;
-        QTest::newRow("after Не the cursor is on the task shown")
-            << Keys{click(4), Qt::Key_Return} << false << 1 << 1;
+        const auto row = [](const char *name, QList<int> actions, bool yes, int asked, int shown) {
+            QTest::newRow(name) << actions << yes << asked << shown;
+        };
+        row("arrows only move", {Qt::Key_Down, Qt::Key_Down}, true, 0, 1);
+        row("typing a number only moves", {Qt::Key_0}, true, 0, 1);
+        row("page down only moves", {Qt::Key_PageDown}, true, 0, 1);
+        row("Enter chooses", {Qt::Key_Down, Qt::Key_Return}, true, 1, 2);
+        row("keypad Enter chooses", {Qt::Key_Down, Qt::Key_Enter}, true, 1, 2);
+        row("Space chooses", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Space}, true, 1, 3);
+        row("back to the shown task asks nothing", {Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}, true,
+            0, 1);
+        row("a click chooses at once", {click(4)}, true, 1, 5);
+        row("keys go on from the task clicked", {click(4), Qt::Key_Down, Qt::Key_Return}, true, 2,
+            6);
+        row("after Не the cursor is on the task shown", {click(4), Qt::Key_Return}, false, 1, 1);
     }
     void taskListChoosesOnEnter()
     {
@@ -123,7 +110,8 @@ private Q_SLOTS:
         QFETCH(int, questions);
         QFETCH(int, shownTask);
         LessonRun r;
-        Tezo_n *tasks = tasksOnTaskOne(r);
+        Tezo_n *tasks = startOnTasks(r, {25}); // on task 1, the keys in its list
+        tasks->List_Un[1]->setFocus();
         r.platform.answers = {yes, yes};
         r.platform.asked.clear();
         for (int action : actions) {
@@ -138,26 +126,6 @@ private Q_SLOTS:
         QCOMPARE(highlightedRows(tasks->List_Un[1]), QList<int>{shownTask - 1});
         QVERIFY(tasks->Text_Un[2]->Text().contains(
             tasks->Fn_Decrypt(r.lesson->store().Uslowie_L[std::size_t(shownTask)].read(2))));
-    }
-
-    // The type/difficulty window stays open while the pupil looks through
-    // it; Enter chooses the line under the cursor and closes it.
-    void typesWindowChoosesOnEnter()
-    {
-        LessonRun r;
-        Tezo_n *tasks = tasksOnTaskOne(r);
-        tasks->mnu_Tip_Wid->trigger();
-        Tezo_Glos *glos = r.lesson->tezoGlos();
-        LessonList *types = glos->Wremena[5];
-        for (int i = 0; i < 3; ++i)
-            QTest::keyClick(types, Qt::Key_Down);
-        QCOMPARE(r.lesson->tezoGlos(), glos);
-        QCOMPARE(types->ListIndex(), -1);
-        r.platform.answers = {true};
-        QTest::keyClick(types, Qt::Key_Return);
-        QVERIFY(!r.lesson->tezoGlos());
-        QCOMPARE(tasks->CurrentTask, qint16(3));
-        QCOMPARE(tasks->List_Un[1]->ListIndex(), 2);
     }
 
     // Lists whose choice is light choose as the arrows move.
