@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QResource>
 #include <QStringDecoder>
 
 namespace lesson {
@@ -205,7 +206,17 @@ LoadResult Loader::run()
 LoadResult loadLessonStore(const QString &root)
 {
     return loadLessonStore([&root](const QString &relative) -> std::optional<QByteArray> {
-        QFile file(root + QLatin1Char('/') + relative);
+        const QString path = root + QLatin1Char('/') + relative;
+        // The lesson compiled into the program is read where it lies: its
+        // files are stored uncompressed, so their bytes are the program's
+        // own and are neither unpacked nor copied.
+        if (path.startsWith(QLatin1Char(':'))) {
+            const QResource resource(path);
+            if (!resource.isValid() || !resource.data()) // none, or a folder
+                return std::nullopt;
+            return resource.uncompressedData();
+        }
+        QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return std::nullopt;
         return file.readAll();
