@@ -1,10 +1,12 @@
 #include "core/content/lesson_loader.h"
 
+#include "core/content/utf8_text.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStringDecoder>
+#include <QResource>
 
 namespace lesson {
 
@@ -27,7 +29,7 @@ private:
         return false;
     }
     bool readFile(const QString &relative, QByteArray &bytes);
-    bool readUtf8File(const QString &relative, QString &text);
+    bool readUtf8File(const QString &relative, LineEnds ends, QString &text);
     bool loadSection(const QJsonObject &doc, const QString &section, ElementKind kind);
     bool loadElement(ElementKind kind, const QString &name, int index, const QJsonValue &value);
 
@@ -39,7 +41,7 @@ private:
 QString withCrLf(const QString &text)
 {
     QString out = text;
-    out.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+    out.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return out;
 }
 
@@ -54,19 +56,21 @@ bool Loader::readFile(const QString &relative, QByteArray &bytes)
     return true;
 }
 
-bool Loader::readUtf8File(const QString &relative, QString &text)
+bool Loader::readUtf8File(const QString &relative, LineEnds ends, QString &text)
 {
     QByteArray bytes;
     if (!readFile(relative, bytes))
         return false;
-    QStringDecoder decode(QStringDecoder::Utf8);
-    text = decode(bytes);
-    if (decode.hasError())
+    switch (decodeUtf8Text(bytes, ends, text)) {
+    case TextFault::None:
+        return true;
+    case TextFault::NotUtf8:
         return fail(QStringLiteral("файлът \"%1\" не е в UTF-8").arg(relative));
-    if (text.contains(QLatin1Char('\r')))
+    case TextFault::HasCr:
         return fail(QStringLiteral("файлът \"%1\" съдържа CR; редовете трябва да завършват с LF")
                         .arg(relative));
-    return true;
+    }
+    return false;
 }
 
 bool Loader::loadElement(ElementKind kind, const QString &name, int index, const QJsonValue &value)
@@ -87,7 +91,7 @@ bool Loader::loadElement(ElementKind kind, const QString &name, int index, const
         QStringList items;
         if (!file.isEmpty()) {
             QString text;
-            if (!readUtf8File(file, text))
+            if (!readUtf8File(file, LineEnds::Lf, text))
                 return false;
             if (text.endsWith(QLatin1Char('\n')))
                 text.chop(1);
@@ -112,17 +116,13 @@ bool Loader::loadElement(ElementKind kind, const QString &name, int index, const
         QString *text = textElement(m_store, name, index);
         if (!text)
             return fail(QStringLiteral("няма текст %1 в урока").arg(where));
-        QString content;
-        if (!file.isEmpty()) {
-            if (!readUtf8File(file, content))
-                return false;
-        } else if (value.isString()) {
-            content = value.toString();
-            if (content.contains(QLatin1Char('\r')))
-                return fail(where + QStringLiteral(": текстът съдържа CR"));
-        } else {
+        if (!file.isEmpty())
+            return readUtf8File(file, LineEnds::CrLf, *text);
+        if (!value.isString())
             return fail(where + QStringLiteral(": очаква се текст или файл"));
-        }
+        const QString content = value.toString();
+        if (content.contains(QLatin1Char('\r')))
+            return fail(where + QStringLiteral(": текстът съдържа CR"));
         *text = withCrLf(content);
         return true;
     }
@@ -205,7 +205,18 @@ LoadResult Loader::run()
 LoadResult loadLessonStore(const QString &root)
 {
     return loadLessonStore([&root](const QString &relative) -> std::optional<QByteArray> {
-        QFile file(root + QLatin1Char('/') + relative);
+        const QString path = root + QLatin1Char('/') + relative;
+        // The lesson compiled into the program is read where it lies: its
+        // files are stored uncompressed, so their bytes are the program's
+        // own and are neither unpacked nor copied (a picture's stay unread
+        // until it is first shown).
+        if (path.startsWith(QLatin1Char(':'))) {
+            const QResource resource(path);
+            if (!resource.isValid() || !resource.data()) // none, or a folder
+                return std::nullopt;
+            return resource.uncompressedData();
+        }
+        QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return std::nullopt;
         return file.readAll();

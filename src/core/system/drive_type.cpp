@@ -40,7 +40,16 @@ QByteArray readSmallFile(const QString &name)
     QFile f(name);
     if (!f.open(QIODevice::ReadOnly))
         return {};
-    return f.read(1 << 20);
+    // Read a piece at a time, to at most 1 MiB: asking for the whole MiB at
+    // once would reserve all of it for a file of a few kilobytes.
+    QByteArray bytes;
+    while (bytes.size() < (1 << 20)) {
+        const QByteArray piece = f.read(16 * 1024);
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
+    return bytes.left(1 << 20);
 }
 
 bool removableDevice(const QString &majorMinor)

@@ -17,10 +17,24 @@ Heading::Heading(const QString &text, QWidget *control)
     // A screen reader names the control by its heading.
     setBuddy(control);
     control->installEventFilter(this);
-    setVisible(control->isVisibleTo(control->parentWidget()));
+    // Beside a control that shows, in a window not shown yet, the heading
+    // is left to show with the window: shown now, it would be sized and
+    // polished at once.
+    const bool shows = control->isVisibleTo(control->parentWidget());
+    if (!shows || control->parentWidget()->isVisible())
+        setVisible(shows);
     // The window's background may be any colour the pupil chooses.
     keepTextReadable(this);
+    // A heading not shown yet takes its place when it shows: laying its
+    // text out now would cost the start-up of a window that may not open.
+    if (isVisible())
+        follow();
+}
+
+void Heading::showEvent(QShowEvent *event)
+{
     follow();
+    QLabel::showEvent(event);
 }
 
 bool Heading::eventFilter(QObject *watched, QEvent *event)
@@ -29,7 +43,8 @@ bool Heading::eventFilter(QObject *watched, QEvent *event)
         switch (event->type()) {
         case QEvent::Move:
         case QEvent::Resize:
-            follow();
+            if (isVisible())
+                follow();
             break;
         // Showing or hiding the control itself, also while its window is
         // hidden or not yet shown; a window hidden as a whole leaves both.

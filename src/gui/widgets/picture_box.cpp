@@ -70,8 +70,7 @@ void PictureBox::setPicture(const PictureSlot &picture, const QString &alternati
 {
     m_picture = picture;
     m_pixmap = QPixmap();
-    if (!picture.isEmpty())
-        m_pixmap.loadFromData(picture.jpeg(), "JPEG");
+    m_decoded = false;
     setAccessibleName(picture.isEmpty() || alternative.isEmpty() ? noPictureName() : alternative);
     updateFocusPolicy();
     update();
@@ -91,6 +90,14 @@ void PictureBox::updateFocusPolicy()
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
+    // Decoded when first drawn: a picture given to a box that is never
+    // shown, or given another one first, costs neither the time to decode
+    // it nor the memory of its pixels.
+    if (!m_decoded) {
+        m_decoded = true;
+        if (!m_picture.isEmpty())
+            m_pixmap.loadFromData(m_picture.jpeg(), "JPEG");
+    }
     if (m_pixmap.isNull())
         return;
     QPainter painter(this);

@@ -8,7 +8,8 @@ namespace lesson {
 
 // A box that shows one picture of the lesson. A picture larger than the box
 // is shown scaled down to fit (the full-size window shows it at its own
-// size); a smaller one is shown at its own size in the top-left corner.
+// size); a smaller one is shown at its own size in the top-left corner. The
+// JPEG is decoded only when the box first draws it.
 //
 // For a screen reader the box is an image whose name is the picture's text
 // alternative: what the picture illustrates, given with every picture.
@@ -44,7 +45,8 @@ private:
     void updateFocusPolicy();
 
     PictureSlot m_picture;
-    QPixmap m_pixmap;
+    QPixmap m_pixmap; // the picture's pixels, once it has been drawn
+    bool m_decoded = false;
     bool m_scaled = true;
     bool m_opensOnKey = false;
 };
