@@ -1,9 +1,12 @@
 #include "class_report.h"
 #include "support/class_answers.h"
+#include "support/files.h"
 #include "support/tool_run.h"
 
 #include <QDateTime>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 using namespace lesson::test;
 using namespace tezomat_config;
@@ -199,6 +202,33 @@ private Q_SLOTS:
         QVERIFY2(row.notes.join(QLatin1Char(' ')).contains(notes),
                  qPrintable(row.notes.join(QLatin1Char(' '))));
         QCOMPARE(fileBytes(folder + u"/OTGOWORI.TXT"_s), newer);
+    }
+
+    void csvGuardsEveryFormulaStart()
+    {
+        const ReportRow row{
+            u"PC"_s, RowState::Answered, {}, {{1, u"\t=1"_s}, {2, u"\r\n=1"_s}}, {}};
+        const ClassReport report{{}, {1, 2}, {row}};
+        QCOMPARE(reportCsv(report),
+                 "\xEF\xBB\xBF" +
+                     u"Папка,Бележка,Задача 1,Задача 2\r\nPC,,'\t=1,\"'\r\n=1\"\r\n"_s.toUtf8());
+    }
+
+    void answersNameOnAPipeOrFolderIsNamedNotRead()
+    {
+        // Reading a pipe would wait for a writer for ever.
+        QTemporaryDir dir;
+        const QString pc = dir.filePath(u"PC1"_s);
+        QVERIFY(QDir().mkpath(pc + u"/otgowor2.txt"_s));
+        QCOMPARE(::mkfifo(QFile::encodeName(pc + u"/OTGOWORI.TXT"_s).constData(), 0600), 0);
+        const ToolRun run = runTezomatConfig({u"report"_s, u"--html"_s, dir.filePath(u"k.html"_s),
+                                              u"--csv"_s, dir.filePath(u"k.csv"_s), pc});
+        QCOMPARE(run.status, 0);
+        for (const QString &said :
+             {u"PC1: повреден файл"_s,
+              u"„OTGOWORI.TXT“ е повреден и е пропуснат: е именуван канал, а не обикновен файл."_s,
+              u"„otgowor2.txt“ е повреден и е пропуснат: е папка, а не обикновен файл."_s})
+            QVERIFY2(run.out.contains(said), qPrintable(run.screen));
     }
 };
 

@@ -183,6 +183,10 @@ private Q_SLOTS:
             << "bad.ini" << QByteArray("[урок]\nидентификатор = TAVN7\nверсия = много\n") << 0
             << "ред 3";
         QTest::newRow("a folder") << "folder.UFG" << QByteArray() << 0 << "не може да бъде отворен";
+        // Read cut short, this source would open as the sample.
+        QTest::newRow("source too large")
+            << "big.ini" << sampleText().toUtf8() + "\n#" + QByteArray(1 << 20, 'x') << 0
+            << "твърде голям за файл с настройки";
     }
     void damagedFileChangesNothing()
     {

@@ -4,9 +4,6 @@
 #include "support/lesson_setup.h"
 #include "support/pictures.h"
 
-using namespace lesson;
-using namespace lesson::test;
-
 namespace {
 
 // Near enough to red for a JPEG of one colour.
