@@ -644,6 +644,15 @@ class Run:
             raise Failure(f"the lesson ended with status {status}")
         self.step("left through „Изход“ and „Да“")
 
+    def write_failure_told(self, program, name, words):
+        """The message that NAME could not be written, holding WORDS; Enter closes it."""
+        box, text = program.message(name)
+        if not text.startswith(f"Файлът „{name}“ не можа да бъде записан: ") or words not in text:
+            raise Failure("unexpected message: " + text)
+        self.keys("Return")
+        program.gone(MESSAGE_TITLE)
+        return text
+
     def answers(self):
         folder = self.lesson_folder("answers")
         program, lesson = self.start_lesson(folder)
@@ -692,12 +701,8 @@ class Run:
         self.choose_task(program, tasks, 3, 2)
         self.answer(program, tasks, ANSWER_3)
         self.save_statement_and_answer(program, tasks)
-        box, text = program.message("TAVN7_03.TXT")
-        if not text.startswith("Файлът „TAVN7_03.TXT“ не можа да бъде записан: ") or \
-                "Написаното от вас остава в прозореца на задачите." not in text:
-            raise Failure("unexpected message: " + text)
-        self.keys("Return")
-        program.gone(MESSAGE_TITLE)
+        text = self.write_failure_told(
+            program, "TAVN7_03.TXT", "Написаното от вас остава в прозореца на задачите.")
         wait_for("the tasks window active again", lambda: has(tasks, pyatspi.STATE_ACTIVE))
         if text_of(program.control(tasks, "Вашият отговор")) != ANSWER_3:
             raise Failure("the answer was lost")
@@ -711,12 +716,7 @@ class Run:
                 raise Failure("the lesson did not end cleanly")
             self.step("without a mount of its own the folder is removed: the lesson ends")
             return
-        box, text = program.message("OTGOWORI.TXT")
-        if not text.startswith("Файлът „OTGOWORI.TXT“ не можа да бъде записан: ") or \
-                "урокът остава отворен" not in text:
-            raise Failure("unexpected message at exit: " + text)
-        self.keys("Return")
-        program.gone(MESSAGE_TITLE)
+        self.write_failure_told(program, "OTGOWORI.TXT", "урокът остава отворен")
         lesson = program.window(LESSON_TITLE)
         wait_for("the lesson window active again", lambda: has(lesson, pyatspi.STATE_ACTIVE))
         if program.process.poll() is not None:
