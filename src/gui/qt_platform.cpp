@@ -14,6 +14,9 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <fontconfig/fontconfig.h>
+#include <malloc.h>
+
 namespace lesson {
 
 namespace {
@@ -111,6 +114,45 @@ void installBulgarianTranslations()
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
+}
+
+void shareOneMemoryArena()
+{
+#ifdef M_ARENA_MAX
+    mallopt(M_ARENA_MAX, 1);
+#endif
+}
+
+FontListReader::FontListReader()
+    : m_thread([ready = m_ready.get_future()]() mutable {
+        FcInit();
+        if (ready.get())
+            QFontDatabase::families();
+    })
+{
+}
+
+void FontListReader::applicationReady()
+{
+    if (m_told)
+        return;
+    m_told = true;
+    m_ready.set_value(true);
+}
+
+void FontListReader::finish()
+{
+    if (!m_told) {
+        m_told = true;
+        m_ready.set_value(false);
+    }
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+FontListReader::~FontListReader()
+{
+    finish();
 }
 
 } // namespace lesson

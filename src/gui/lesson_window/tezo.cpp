@@ -230,12 +230,8 @@ void Tezo::applyDesignLook()
     p.setColor(QPalette::Window, QColor(236, 233, 220));
     setPalette(p);
     centralWidget()->setAutoFillBackground(true);
-    for (QLabel *label : {Label_U[0], Label_U[3]}) {
+    for (QLabel *label : {Label_U[0], Label_U[3]})
         setBackgroundColour(label, QColor(196, 212, 228));
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
-    }
     QFont topic(QStringLiteral("DejaVu Serif"));
     topic.setPointSize(14);
     topic.setBold(true);
@@ -243,9 +239,11 @@ void Tezo::applyDesignLook()
     const QStringList design = designAppearanceSettings();
     setBackgroundColour(Text_U[0], colourFromText(design[colourItem(1)]));
     setTextColour(Text_U[0], colourFromText(design[colourItem(2)]));
+    // The point text is monospace, loaded with the first text shown there;
+    // until then the field holds only its short note.
     QFont content(QStringLiteral("DejaVu Sans Mono"));
     content.setPointSize(9);
-    Text_U[1]->setFont(content);
+    Text_U[1]->setFontForNextText(content);
     QFont plan(QStringLiteral("DejaVu Sans"));
     plan.setPointSize(9);
     List_Ur[0]->setFont(plan);
