@@ -22,7 +22,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n \
            fonts-dejavu-core fonts-dejavu-extra fonts-liberation \
            xvfb xauth x11-xkb-utils xkb-data xdotool dbus-x11 at-spi2-core \
-           python3 python3-pyatspi util-linux mount libxcb1-dev libfontconfig-dev
+           python3 python3-pyatspi util-linux mount libxcb1-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

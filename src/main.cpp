@@ -34,14 +34,11 @@ int runLesson(lesson::LoadResult loaded)
 int main(int argc, char *argv[])
 {
     lesson::shareOneMemoryArena();
-    // The lesson's content and the system's fonts are read on threads of
-    // their own while Qt connects to the display.
+    // The lesson's content needs nothing of the display: it is read on a
+    // thread of its own while Qt connects to the display.
     std::future<lesson::LoadResult> content =
         std::async(std::launch::async, [] { return lesson::loadLessonStore(); });
-    lesson::FontListReader fonts;
     QApplication app(argc, argv);
-    fonts.applicationReady();
-    const int code = runLesson(content.get());
-    fonts.finish();
-    return code;
+    const lesson::FontListReader fonts;
+    return runLesson(content.get());
 }

@@ -14,7 +14,6 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include <fontconfig/fontconfig.h>
 #include <malloc.h>
 
 namespace lesson {
@@ -124,35 +123,13 @@ void shareOneMemoryArena()
 }
 
 FontListReader::FontListReader()
-    : m_thread([ready = m_ready.get_future()]() mutable {
-        FcInit();
-        if (ready.get())
-            QFontDatabase::families();
-    })
+    : m_thread([] { QFontDatabase::families(); })
 {
-}
-
-void FontListReader::applicationReady()
-{
-    if (m_told)
-        return;
-    m_told = true;
-    m_ready.set_value(true);
-}
-
-void FontListReader::finish()
-{
-    if (!m_told) {
-        m_told = true;
-        m_ready.set_value(false);
-    }
-    if (m_thread.joinable())
-        m_thread.join();
 }
 
 FontListReader::~FontListReader()
 {
-    finish();
+    m_thread.join();
 }
 
 } // namespace lesson

@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <future>
 #include <thread>
 
 namespace lesson {
@@ -33,14 +32,13 @@ void installBulgarianTranslations();
 // memory. Called first thing, before any thread starts.
 void shareOneMemoryArena();
 
-// Reads the system's fonts on a second thread while the lesson starts. The
-// font configuration is read while Qt connects to the display, and Qt's own
-// font list, once the application object exists, while the lesson loads its
-// content and builds its windows. Qt reads both once, the first time a text
-// is measured, and on a machine with many fonts they are the longest single
-// step of the start. Qt guards the list, so a window that needs a font
-// before the reading is over waits for it. Made before the application
-// object, and finished before that object goes.
+// Reads the system's font list on a second thread while the lesson builds
+// its windows. Qt reads that list once, the first time a text is measured,
+// and on a machine with many fonts it is the longest single step of the
+// start; the first window waits for Qt's connection to the session bus
+// meanwhile. Qt guards the list, so a window that needs a font before the
+// reading is over waits for it. Made after the application object, so
+// that its thread is joined before that object goes.
 class FontListReader {
 public:
     FontListReader();
@@ -48,15 +46,7 @@ public:
     FontListReader(const FontListReader &) = delete;
     FontListReader &operator=(const FontListReader &) = delete;
 
-    // The application object exists: Qt's font list may be read now.
-    void applicationReady();
-    // Waits for the reading to end; called before the application object
-    // goes.
-    void finish();
-
 private:
-    std::promise<bool> m_ready;
-    bool m_told = false;
     std::thread m_thread;
 };
 
