@@ -5,7 +5,6 @@
 #include "gui/qt_platform.h"
 #include "support/lesson_setup.h"
 
-#include <QFontDatabase>
 #include <QFontInfo>
 
 namespace {
@@ -20,8 +19,8 @@ bool monospace(const QWidget *w)
 class TestStartFonts : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // The windows get their fonts while the list is read, and the colour
-    // window then lists the same fonts as a list read on the spot.
+    // The windows get their fonts while the list is read, and the list the
+    // colour window offers then holds the font they got.
     void windowsBuiltWhileTheListIsRead()
     {
         QString content;
@@ -34,9 +33,7 @@ private Q_SLOTS:
             clickItem(tezo->List_Ur[0], 1);
             content = QFontInfo(tezo->Text_U[1]->font()).family();
         }
-        const QStringList listed = QtPlatform().screenFonts();
-        QVERIFY(listed.contains(content));
-        QCOMPARE(listed, QFontDatabase::families());
+        QVERIFY(QtPlatform().screenFonts().contains(content));
     }
 
     // The point text turns monospace with the first point the pupil
