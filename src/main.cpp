@@ -35,9 +35,12 @@ int main(int argc, char *argv[])
 {
     lesson::shareOneMemoryArena();
     // The lesson's content needs nothing of the display: it is read on a
-    // thread of its own while Qt connects to the display.
-    std::future<lesson::LoadResult> content =
-        std::async(std::launch::async, [] { return lesson::loadLessonStore(); });
+    // thread of its own while Qt connects to the display. Its texts and
+    // pictures were checked whole when the program was built and tested;
+    // each is read where it is first shown.
+    std::future<lesson::LoadResult> content = std::async(std::launch::async, [] {
+        return lesson::loadLessonStore(QStringLiteral(":/lesson"), lesson::ContentCheck::Lookup);
+    });
     QApplication app(argc, argv);
     const lesson::FontListReader fonts;
     return runLesson(content.get());

@@ -62,7 +62,7 @@ ItemList *listElement(ContentStore &s, const QString &name, int index)
     return nullptr;
 }
 
-QString *textElement(ContentStore &s, const QString &name, int index)
+StoredText *textElement(ContentStore &s, const QString &name, int index)
 {
     if (!findRange(name, ElementKind::Text, index))
         return nullptr;

@@ -2,6 +2,7 @@
 
 #include "core/content/item_list.h"
 #include "core/content/picture_slot.h"
+#include "core/content/stored_text.h"
 
 #include <QString>
 
@@ -18,9 +19,9 @@ struct ContentStore {
     // item 0: the topic; items 1..N: plan points, each "ddd " + title
     std::array<ItemList, 1> Plan_Tezo;
     // 1..6: teaching text of plan point k; 0: editor's note (never shown)
-    std::array<QString, 24> Podtochki;
+    std::array<StoredText, 24> Podtochki;
     // 1..9: lesson-information text of menu entry k
-    std::array<QString, 10> Dopyln_M;
+    std::array<StoredText, 10> Dopyln_M;
 
     // --- tasks ---
     // 0: task catalogue (item 0 the number offered, items t the labels);
@@ -33,7 +34,7 @@ struct ContentStore {
 
     // --- glossary and tables ---
     std::array<ItemList, 1> glos_All; // item k = glossary term k (item 0 is no term)
-    std::array<QString, 30> Glos;     // k = article of term k
+    std::array<StoredText, 30> Glos;  // k = article of term k
     // 0 hint times, 1 total times, 2 viewing times of points, 3 and 5 the
     // lines of the type/difficulty window, 4 difficulty levels, 6 solution types
     std::array<ItemList, 7> Wremena;
@@ -48,8 +49,8 @@ struct ContentStore {
     // --- lists and texts kept by the lesson window ---
     // 1 shared state, 2 plan work list, 3 version record (0 is the visible plan list)
     std::array<ItemList, 4> List_Ur;
-    std::array<QString, 3> Text_U;      // only 2 is stored here: copy for the enlarged text window
-    std::array<QString, 4> Reklama_Par; // 1 sponsor, 2 authors' note, 3 about
+    std::array<StoredText, 3> Text_U; // only 2 is stored here: copy for the enlarged text window
+    std::array<StoredText, 4> Reklama_Par; // 1 sponsor, 2 authors' note, 3 about
 
     // The lesson identifier: base name of the configuration and task files.
     QString lessonId() const { return Spi_GR[2].read(0); }
@@ -61,7 +62,7 @@ enum class ElementKind { List, Text, Picture };
 // Addresses an element of the store by name; nullptr when the name or the
 // index is not part of the store.
 ItemList *listElement(ContentStore &store, const QString &name, int index);
-QString *textElement(ContentStore &store, const QString &name, int index);
+StoredText *textElement(ContentStore &store, const QString &name, int index);
 PictureSlot *pictureElement(ContentStore &store, const QString &name, int index);
 
 } // namespace lesson

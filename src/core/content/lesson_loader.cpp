@@ -12,28 +12,46 @@ namespace lesson {
 
 namespace {
 
+// The names in a compiled-in folder, which QResource keeps to itself.
+class CompiledInFolder : public QResource {
+public:
+    using QResource::children;
+    using QResource::QResource;
+};
+
 class Loader {
 public:
-    explicit Loader(const LessonFileReader &reader)
+    Loader(const LessonFileReader &reader, ContentCheck check)
         : m_reader(reader)
+        , m_check(check)
     {
     }
+    // The lesson's files lie among the program's compiled-in files under
+    // root: with a lookup only, its text and picture files are named there
+    // instead of read.
+    void readInPlace(const QString &root) { m_compiledInRoot = root; }
 
     LoadResult run();
 
 private:
+    bool failText(TextFault fault, const QString &relative);
     bool fail(const QString &message)
     {
         if (m_error.isEmpty())
             m_error = message;
         return false;
     }
+    bool checkName(const QString &relative);
     bool readFile(const QString &relative, QByteArray &bytes);
     bool readUtf8File(const QString &relative, LineEnds ends, QString &text);
+    bool lookUpFile(const QString &relative, FileBytes &file);
     bool loadSection(const QJsonObject &doc, const QString &section, ElementKind kind);
     bool loadElement(ElementKind kind, const QString &name, int index, const QJsonValue &value);
 
     const LessonFileReader &m_reader;
+    const ContentCheck m_check;
+    QString m_compiledInRoot;
+    QHash<QString, QStringList> m_folderFiles; // compiled-in folder -> its entries
     QString m_error;
     ContentStore m_store;
 };
@@ -45,14 +63,46 @@ QString withCrLf(const QString &text)
     return out;
 }
 
-bool Loader::readFile(const QString &relative, QByteArray &bytes)
+bool Loader::checkName(const QString &relative)
 {
     if (relative.isEmpty() || relative.contains(QLatin1String("..")))
         return fail(QStringLiteral("неправилно име на файл \"%1\"").arg(relative));
+    return true;
+}
+
+bool Loader::readFile(const QString &relative, QByteArray &bytes)
+{
+    if (!checkName(relative))
+        return false;
     std::optional<QByteArray> read = m_reader(relative);
     if (!read)
         return fail(QStringLiteral("липсва файлът \"%1\"").arg(relative));
     bytes = std::move(*read);
+    return true;
+}
+
+bool Loader::lookUpFile(const QString &relative, FileBytes &file)
+{
+    if (m_check == ContentCheck::Whole || m_compiledInRoot.isEmpty()) {
+        QByteArray bytes;
+        if (!readFile(relative, bytes))
+            return false;
+        file = FileBytes::held(bytes);
+        return true;
+    }
+    if (!checkName(relative))
+        return false;
+    // A folder's list of entries comes from the names alone; a file's own
+    // resource would read its size from the bytes.
+    const QString path = m_compiledInRoot + QLatin1Char('/') + relative;
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString folder = path.left(slash);
+    auto entries = m_folderFiles.find(folder);
+    if (entries == m_folderFiles.end())
+        entries = m_folderFiles.insert(folder, CompiledInFolder(folder).children());
+    if (!entries->contains(path.mid(slash + 1)))
+        return fail(QStringLiteral("липсва файлът \"%1\"").arg(relative));
+    file = FileBytes::compiledIn(path);
     return true;
 }
 
@@ -61,7 +111,12 @@ bool Loader::readUtf8File(const QString &relative, LineEnds ends, QString &text)
     QByteArray bytes;
     if (!readFile(relative, bytes))
         return false;
-    switch (decodeUtf8Text(bytes, ends, text)) {
+    return failText(decodeUtf8Text(bytes, ends, text), relative);
+}
+
+bool Loader::failText(TextFault fault, const QString &relative)
+{
+    switch (fault) {
     case TextFault::None:
         return true;
     case TextFault::NotUtf8:
@@ -113,11 +168,16 @@ bool Loader::loadElement(ElementKind kind, const QString &name, int index, const
         return true;
     }
     case ElementKind::Text: {
-        QString *text = textElement(m_store, name, index);
+        StoredText *text = textElement(m_store, name, index);
         if (!text)
             return fail(QStringLiteral("няма текст %1 в урока").arg(where));
-        if (!file.isEmpty())
-            return readUtf8File(file, LineEnds::CrLf, *text);
+        if (!file.isEmpty()) {
+            FileBytes bytes;
+            if (!lookUpFile(file, bytes))
+                return false;
+            *text = StoredText::fromUtf8File(bytes);
+            return m_check == ContentCheck::Lookup || failText(text->check(), file);
+        }
         if (!value.isString())
             return fail(where + QStringLiteral(": очаква се текст или файл"));
         const QString content = value.toString();
@@ -132,11 +192,11 @@ bool Loader::loadElement(ElementKind kind, const QString &name, int index, const
             return fail(QStringLiteral("няма картина %1 в урока").arg(where));
         if (file.isEmpty())
             return fail(where + QStringLiteral(": очаква се {\"file\": \"...\"}"));
-        QByteArray bytes;
-        if (!readFile(file, bytes))
+        FileBytes bytes;
+        if (!lookUpFile(file, bytes))
             return false;
-        *slot = PictureSlot::fromJpeg(bytes);
-        if (slot->isEmpty())
+        *slot = PictureSlot::fromFile(bytes);
+        if (m_check == ContentCheck::Whole && slot->pixelSize().isEmpty())
             return fail(QStringLiteral("файлът \"%1\" не е картина JPEG").arg(file));
         return true;
     }
@@ -202,14 +262,13 @@ LoadResult Loader::run()
 
 } // namespace
 
-LoadResult loadLessonStore(const QString &root)
+LoadResult loadLessonStore(const QString &root, ContentCheck check)
 {
-    return loadLessonStore([&root](const QString &relative) -> std::optional<QByteArray> {
+    const LessonFileReader reader = [&root](const QString &relative) -> std::optional<QByteArray> {
         const QString path = root + QLatin1Char('/') + relative;
         // The lesson compiled into the program is read where it lies: its
         // files are stored uncompressed, so their bytes are the program's
-        // own and are neither unpacked nor copied (a picture's stay unread
-        // until it is first shown).
+        // own and are neither unpacked nor copied.
         if (path.startsWith(QLatin1Char(':'))) {
             const QResource resource(path);
             if (!resource.isValid() || !resource.data()) // none, or a folder
@@ -220,12 +279,16 @@ LoadResult loadLessonStore(const QString &root)
         if (!file.open(QIODevice::ReadOnly))
             return std::nullopt;
         return file.readAll();
-    });
+    };
+    Loader loader(reader, check);
+    if (root.startsWith(QLatin1Char(':')))
+        loader.readInPlace(root);
+    return loader.run();
 }
 
-LoadResult loadLessonStore(const LessonFileReader &reader)
+LoadResult loadLessonStore(const LessonFileReader &reader, ContentCheck check)
 {
-    return Loader(reader).run();
+    return Loader(reader, check).run();
 }
 
 } // namespace lesson

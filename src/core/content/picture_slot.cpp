@@ -52,13 +52,20 @@ QSize pixelSizeOfJpeg(const QByteArray &jpeg)
 
 PictureSlot PictureSlot::fromJpeg(const QByteArray &jpeg)
 {
+    return pixelSizeOfJpeg(jpeg).isValid() ? fromFile(FileBytes::held(jpeg)) : PictureSlot();
+}
+
+PictureSlot PictureSlot::fromFile(const FileBytes &file)
+{
     PictureSlot slot;
-    const QSize size = pixelSizeOfJpeg(jpeg);
-    if (!size.isValid())
-        return slot;
-    slot.m_jpeg = jpeg;
-    slot.m_pixels = size;
+    slot.m_file = file;
     return slot;
+}
+
+QSize PictureSlot::pixelSize() const
+{
+    const QSize size = pixelSizeOfJpeg(m_file.bytes());
+    return size.isValid() ? size : QSize(0, 0);
 }
 
 } // namespace lesson

@@ -20,9 +20,9 @@ enum class TextFault { None, NotUtf8, HasCr };
 // CR is refused as well (its lines must end with LF alone); where both are
 // wrong, NotUtf8 is reported. On a fault the text is left empty.
 //
-// The lesson decodes some 235 KB of text at every start; Qt's general
-// decoder followed by a replace of every LF took most of that start's
-// reading time.
+// A text is decoded each time a window shows it, and a whole check of the
+// lesson decodes some 235 KB at once; Qt's general decoder followed by a
+// replace of every LF took several times as long.
 TextFault decodeUtf8Text(QByteArrayView bytes, LineEnds ends, QString &text);
 
 } // namespace lesson

@@ -395,7 +395,7 @@ void Tezo::List_Ur_Click()
     for (int i = 0; i <= n; ++i) {
         if (plan.read(i).right(length) == shown) {
             p = i;
-            Text_U[1]->setText(i < int(s.Podtochki.size()) ? s.Podtochki[std::size_t(i)]
+            Text_U[1]->setText(i < int(s.Podtochki.size()) ? s.Podtochki[std::size_t(i)].text()
                                                            : QString());
         }
     }

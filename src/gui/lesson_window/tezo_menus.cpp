@@ -33,7 +33,7 @@ void Tezo::Sydyrv_pla_Click(int k)
 {
     ContentStore &s = store();
     Text_U[1]->clear();
-    Text_U[1]->setText(s.Dopyln_M[std::size_t(std::clamp(k, 0, 9))]);
+    Text_U[1]->setText(s.Dopyln_M[std::size_t(std::clamp(k, 0, 9))].text());
     if (!s.Grafika_W[3].samePicture(s.Grafika_W[1])) {
         Picture_Ur[0]->setPicture(s.Grafika_W[3], QStringLiteral("Илюстрация към ") +
                                                       quotedTitle(informationCaption(k)));
@@ -47,7 +47,7 @@ void Tezo::awtori_Click(int k)
     ContentStore &s = store();
     if (k < 1 || k > 3)
         return;
-    Text_U[1]->setText(s.Reklama_Par[std::size_t(k)]);
+    Text_U[1]->setText(s.Reklama_Par[std::size_t(k)].text());
     if (k == 1) {
         run.ImageIndex = 2;
         run.ImageSource = 2;
@@ -69,7 +69,7 @@ void Tezo::mnu_Fokus_Click()
     ContentStore &s = store();
     s.Text_U[2] = Text_U[1]->Text();
     Tezo_Zad *zad = m_lesson.tezoZad();
-    zad->showText(s.Text_U[2]);
+    zad->showText(s.Text_U[2].text());
     zad->List_font->setListIndex(toInt16(Val(s.List_Ur[1].read(5))));
     zad->show();
     zad->raise();

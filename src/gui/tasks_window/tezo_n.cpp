@@ -334,7 +334,7 @@ void Tezo_n::List_Un_Click(int Index)
     // The last equal entry wins; without one the definition stays.
     for (int i = 0; i < terms.count(); ++i) {
         if (terms.read(i) == term) {
-            Text_Un[1]->setText(i < int(s.Glos.size()) ? s.Glos[std::size_t(i)] : QString());
+            Text_Un[1]->setText(i < int(s.Glos.size()) ? s.Glos[std::size_t(i)].text() : QString());
             SelectedTerm = quint8(std::clamp(i, 0, 255));
         }
     }

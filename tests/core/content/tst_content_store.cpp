@@ -58,22 +58,25 @@ private Q_SLOTS:
     {
         const ContentStore &s = test::lessonContent();
         for (int k = 1; k <= 6; ++k) // each point text opens with its plan title
-            QVERIFY(
-                s.Podtochki[k].startsWith(u"    "_s + s.Plan_Tezo[0].read(k).mid(4) + u"\r\n"_s));
+            QVERIFY(s.Podtochki[k].text().startsWith(u"    "_s + s.Plan_Tezo[0].read(k).mid(4) +
+                                                     u"\r\n"_s));
         QVERIFY(!s.Podtochki[0].isEmpty());
         for (int k = 7; k <= 23; ++k)
-            QCOMPARE(s.Podtochki[k], k < 10 ? u"    \r\n"_s : k == 10 ? QString() : u"Text1"_s);
-        QVERIFY(s.Dopyln_M[1].startsWith(u"ДОПЪЛНИТЕЛНО"_s));
-        QVERIFY(s.Dopyln_M[2].startsWith(u"Използвана литература"_s));
-        QVERIFY(s.Dopyln_M[4].startsWith(u"Продължителност на урока"_s));
-        QVERIFY(s.Reklama_Par[1].startsWith(u"   Място за рекламно послание"_s));
-        QCOMPARE(s.Glos[0], u"Text1\r\n"_s);
+            QCOMPARE(s.Podtochki[k].text(), k < 10    ? u"    \r\n"_s
+                                            : k == 10 ? QString()
+                                                      : u"Text1"_s);
+        QVERIFY(s.Dopyln_M[1].text().startsWith(u"ДОПЪЛНИТЕЛНО"_s));
+        QVERIFY(s.Dopyln_M[2].text().startsWith(u"Използвана литература"_s));
+        QVERIFY(s.Dopyln_M[4].text().startsWith(u"Продължителност на урока"_s));
+        QVERIFY(s.Reklama_Par[1].text().startsWith(u"   Място за рекламно послание"_s));
+        QCOMPARE(s.Glos[0].text(), u"Text1\r\n"_s);
         for (int k = 1; k <= 29; ++k)
             QCOMPARE(s.Glos[k].isEmpty(), k > 24);
         for (int k = 0; k <= 9; ++k)
             QCOMPARE(s.Dopyln_M[k].isEmpty(), k == 0);
         // Every line break of a long text is CR LF.
-        const QString all = s.Podtochki[1] + s.Dopyln_M[3] + s.Glos[4] + s.Reklama_Par[1];
+        const QString all = s.Podtochki[1].text() + s.Dopyln_M[3].text() + s.Glos[4].text() +
+                            s.Reklama_Par[1].text();
         QCOMPARE(all.count(u'\n'), all.count(u"\r\n"_s));
         QVERIFY(all.contains(u"\r\n"_s));
 
@@ -170,7 +173,65 @@ private Q_SLOTS:
         const LoadResult result = loadLessonStore(dir.path());
         QVERIFY2(result.store, qPrintable(result.error));
         QCOMPARE(joined(result.store->Uslowie_L[3]), u"ред 0||ред 2 "_s);
-        QCOMPARE(result.store->Glos[2], u"а\r\nб"_s);
+        QCOMPARE(result.store->Glos[2].text(), u"а\r\nб"_s);
+    }
+
+    // The program looks its own lesson up instead of reading it whole: what
+    // the windows then read must be what a whole reading gives.
+    void lookedUpLessonReadsAsTheWholeOne()
+    {
+        const LoadResult whole = loadLessonStore();
+        const LoadResult looked = loadLessonStore(u":/lesson"_s, ContentCheck::Lookup);
+        QVERIFY2(whole.store && looked.store, qPrintable(whole.error + looked.error));
+        const ContentStore &w = *whole.store;
+        const ContentStore &l = *looked.store;
+        const auto sameTexts = [](const auto &a, const auto &b) {
+            for (std::size_t k = 0; k < a.size(); ++k) {
+                QCOMPARE(b[k].text(), a[k].text());
+                QCOMPARE(b[k].isEmpty(), a[k].isEmpty());
+                QCOMPARE(b[k].size(), a[k].text().size());
+            }
+        };
+        sameTexts(w.Podtochki, l.Podtochki);
+        sameTexts(w.Dopyln_M, l.Dopyln_M);
+        sameTexts(w.Glos, l.Glos);
+        sameTexts(w.Reklama_Par, l.Reklama_Par);
+        for (std::size_t k = 0; k < w.Grafika_G.size(); ++k) {
+            QCOMPARE(l.Grafika_G[k].isEmpty(), w.Grafika_G[k].isEmpty());
+            QCOMPARE(l.Grafika_G[k].pixelSize(), w.Grafika_G[k].pixelSize());
+            QCOMPARE(l.Grafika_G[k].jpeg(), w.Grafika_G[k].jpeg());
+            QVERIFY(l.Grafika_G[k].samePicture(w.Grafika_G[k]));
+        }
+        QVERIFY(!l.Grafika_G[1].samePicture(l.Grafika_G[2]));
+        QVERIFY(l.Grafika_W[3].samePicture(l.Grafika_W[1]) && !l.Grafika_W[2].isEmpty());
+        QCOMPARE(l.Uslowie_L, w.Uslowie_L);
+    }
+
+    // Looked up, a damaged file is found where it is read: the text reads
+    // as far as it can, the picture has no size; a whole reading refuses it.
+    void lookupLeavesDamageToWhereItIsRead()
+    {
+        const LoadResult looked = loadLessonStore(u":/tests/damaged"_s, ContentCheck::Lookup);
+        QVERIFY2(looked.store, qPrintable(looked.error));
+        const StoredText &damaged = looked.store->Glos[1];
+        QCOMPARE(damaged.check(), TextFault::NotUtf8);
+        QCOMPARE(damaged.text(), u"ред\r\nпърви\r\nвтори \uFFFD\r\n"_s);
+        QVERIFY(!damaged.isEmpty());
+        QVERIFY(looked.store->Glos[2].isEmpty()); // a byte-order mark alone
+        QCOMPARE(looked.store->Glos[2].check(), TextFault::None);
+        const PictureSlot &picture = looked.store->Grafika_G[1];
+        QVERIFY(!picture.isEmpty());
+        QCOMPARE(picture.pixelSize(), QSize(0, 0));
+        QCOMPARE(picture.widthTwips(), 0);
+
+        const LoadResult whole = loadLessonStore(u":/tests/damaged"_s);
+        QVERIFY(!whole.store);
+        QCOMPARE(whole.error, u"файлът \"texts/damaged.txt\" не е в UTF-8"_s);
+
+        // A file named but not compiled in is still refused at once.
+        const LoadResult missing = loadLessonStore(u":/tests/missing"_s, ContentCheck::Lookup);
+        QVERIFY(!missing.store);
+        QCOMPARE(missing.error, u"липсва файлът \"points/1.txt\""_s);
     }
 };
 

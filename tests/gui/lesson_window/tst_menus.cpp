@@ -38,7 +38,7 @@ private Q_SLOTS:
         const qint16 timeLeft = tezo->run.PointTime[2];
         for (int k = 1; k <= 9; ++k) {
             tezo->Sydyrv_pla_Click(k);
-            QCOMPARE(tezo->Text_U[1]->Text(), s.Dopyln_M[std::size_t(k)]);
+            QCOMPARE(tezo->Text_U[1]->Text(), s.Dopyln_M[std::size_t(k)].text());
         }
         // Neither the point nor its picture changes.
         QCOMPARE(tezo->run.PointTime[0], qint16(2));
@@ -46,7 +46,7 @@ private Q_SLOTS:
         QCOMPARE(tezo->run.ImageIndex, 6);
         QVERIFY(tezo->Picture_Ur[0]->picture().samePicture(s.Grafika_G[6]));
         tezo->List_Ur[0]->setListIndex(0);
-        QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[1]);
+        QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[1].text());
         // With a picture of their own, the information texts show it.
         s.Grafika_W[3] = jpegOfSize(60, 40);
         tezo->Sydyrv_pla_Click(5);
@@ -55,13 +55,13 @@ private Q_SLOTS:
         QCOMPARE(tezo->run.ImageSource, quint8(2));
 
         tezo->awtori[2]->trigger();
-        QCOMPARE(tezo->Text_U[1]->Text(), s.Reklama_Par[2]);
+        QCOMPARE(tezo->Text_U[1]->Text(), s.Reklama_Par[2].text());
         tezo->awtori[3]->trigger();
-        QCOMPARE(tezo->Text_U[1]->Text(), s.Reklama_Par[3]);
+        QCOMPARE(tezo->Text_U[1]->Text(), s.Reklama_Par[3].text());
         QVERIFY(tezo->Picture_Ur[0]->picture().samePicture(s.Grafika_W[3]));
 
         tezo->awtori[1]->trigger();
-        QCOMPARE(tezo->Text_U[1]->Text(), s.Reklama_Par[1]);
+        QCOMPARE(tezo->Text_U[1]->Text(), s.Reklama_Par[1].text());
         QVERIFY(tezo->Picture_Ur[0]->picture().samePicture(s.Grafika_W[2]));
         QCOMPARE(tezo->run.ImageIndex, 2);
         QCOMPARE(tezo->run.ImageSource, quint8(2));

@@ -72,7 +72,7 @@ private Q_SLOTS:
         QFETCH(QString, locked);
         ContentStore store = lessonContent();
         if (emptyInformation)
-            store.Dopyln_M[std::size_t(emptyInformation)].clear();
+            store.Dopyln_M[std::size_t(emptyInformation)] = QString();
         LessonRun r(store);
         if (!flagsOff.isEmpty()) {
             ConfigFile file = lessonConfiguration();
@@ -94,7 +94,7 @@ private Q_SLOTS:
         QCOMPARE(tasks->List_Un[0]->allItems(), store.glos_All[0].items());
         QCOMPARE(tasks->List_Un[0]->ListIndex(), flagsOff.isEmpty() ? -1 : 0);
         QCOMPARE(tasks->Text_Un[1]->Text(),
-                 flagsOff.isEmpty() ? u"Достъпът до речника е забранен!"_s : store.Glos[0]);
+                 flagsOff.isEmpty() ? u"Достъпът до речника е забранен!"_s : store.Glos[0].text());
         QCOMPARE(lockedControls(r), locked);
         if (flagsOff.isEmpty()) // the progress tape needs flag 13
             QVERIFY(r.lesson->tezo()->Shape_Lenta[0]->isHidden() &&

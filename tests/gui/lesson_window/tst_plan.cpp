@@ -68,12 +68,12 @@ private Q_SLOTS:
         QCOMPARE(timing(tezo) + u' ' + QString::number(plan->ListIndex()), u"0/0 0 1 -1"_s);
 
         clickItem(plan, 1);
-        QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[2]);
+        QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[2].text());
         QVERIFY(tezo->Picture_Ur[0]->picture().samePicture(s.Grafika_G[6]));
         QCOMPARE(timing(tezo), u"6/1 2 12"_s);
         QVERIFY(plan->isEnabled());
         clickItem(plan, 0);
-        QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[1]);
+        QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[1].text());
         QVERIFY(tezo->Picture_Ur[0]->picture().isEmpty());
         QCOMPARE(timing(tezo), u"0/1 1 10"_s); // clearing leaves the source alone
 
@@ -92,7 +92,7 @@ private Q_SLOTS:
         tezo->run.PointDone[4] = 1;
         tezo->run.PointTime[4] = 0;
         clickItem(plan, 3);
-        QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[4]);
+        QCOMPARE(tezo->Text_U[1]->Text(), s.Podtochki[4].text());
         QCOMPARE(tezo->run.PointTime[4], qint16(0));
         QCOMPARE(tezo->run.CurrentPointTime, qint16(3)); // still the time of point 3
 
@@ -112,14 +112,14 @@ private Q_SLOTS:
         LessonRun r(store);
         Tezo *tezo = planWithFlags(r, {10, 17});
         tezo->List_Ur[0]->setListIndex(3); // shown "ред", fourth point
-        QCOMPARE(tezo->Text_U[1]->Text(), store.Podtochki[5]);
+        QCOMPARE(tezo->Text_U[1]->Text(), store.Podtochki[5].text());
         QVERIFY(tezo->Picture_Ur[0]->picture().samePicture(store.Grafika_G[13]));
         // Its own time still follows its position in the shown list.
         QCOMPARE(tezo->run.CurrentPointTime, qint16(16));
 
         // "1. Полиноми" matches the topic first and point 1 last.
         tezo->List_Ur[0]->setListIndex(0);
-        QCOMPARE(tezo->Text_U[1]->Text(), store.Podtochki[1]);
+        QCOMPARE(tezo->Text_U[1]->Text(), store.Podtochki[1].text());
 
         // A title that only the topic ends with shows the editor's note.
         ContentStore topicOnly = test::lessonContent();
@@ -195,7 +195,7 @@ private Q_SLOTS:
         QVERIFY(row > 0);
         QTest::keyClick(plan, Qt::Key_Return);
         QCOMPARE(plan->ListIndex(), row);
-        QCOMPARE(tezo->Text_U[1]->Text(), r.lesson->store().Podtochki[row + 1]);
+        QCOMPARE(tezo->Text_U[1]->Text(), r.lesson->store().Podtochki[row + 1].text());
         QVERIFY(!plan->isEnabled());
     }
 };

@@ -21,8 +21,8 @@ private Q_SLOTS:
         s.List_Ur[1].write(5, u"3"_s);
         tezo->mnu_Fokus_Click();
         QVERIFY(zad->isVisible());
-        QCOMPARE(zad->Obsho_Pole->Text(), s.Reklama_Par[3]);
-        QCOMPARE(s.Text_U[2], s.Reklama_Par[3]);
+        QCOMPARE(zad->Obsho_Pole->Text(), s.Reklama_Par[3].text());
+        QCOMPARE(s.Text_U[2].text(), s.Reklama_Par[3].text());
         QVERIFY(zad->Obsho_Pole->isReadOnly());
         QCOMPARE(zad->List_font->ListIndex(), 3);
         QCOMPARE(zad->Obsho_Pole->font().pointSizeF(), 16.0);

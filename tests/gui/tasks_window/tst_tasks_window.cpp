@@ -194,7 +194,7 @@ private Q_SLOTS:
         QVERIFY(!r.lesson->hasTezoGra());
 
         terms->setListIndex(3); // the first "Нютон"
-        QCOMPARE(tasks->Text_Un[1]->Text(), store.Glos[4]);
+        QCOMPARE(tasks->Text_Un[1]->Text(), store.Glos[4].text());
         QCOMPARE(tasks->SelectedTerm, quint8(4));
         QCOMPARE(r.lesson->store().List_Ur[1].read(1), u"3"_s);
         QVERIFY(tasks->Picture_Un[0]->picture().samePicture(store.Grafika_G[5]));
@@ -202,10 +202,10 @@ private Q_SLOTS:
         QCOMPARE(r.lesson->tezoGra()->outerSizeTwips(), QSizeF(296 * 15 + 100, 334 * 15 + 100));
 
         terms->setListIndex(10); // "аритметична прогресия": map item "0"
-        QCOMPARE(tasks->Text_Un[1]->Text(), store.Glos[10]);
+        QCOMPARE(tasks->Text_Un[1]->Text(), store.Glos[10].text());
         QVERIFY(tasks->Picture_Un[0]->picture().isEmpty());
         terms->setListIndex(5); // "Бернули": map item not a number
-        QCOMPARE(tasks->Text_Un[1]->Text(), store.Glos[5]);
+        QCOMPARE(tasks->Text_Un[1]->Text(), store.Glos[5].text());
         QVERIFY(tasks->Picture_Un[0]->picture().isEmpty());
 
         // Task pictures come from the first task map.

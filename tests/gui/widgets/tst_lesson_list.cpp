@@ -137,7 +137,7 @@ private Q_SLOTS:
         QTest::keyClick(tezo->List_Ur[0], Qt::Key_Down);
         QTest::keyClick(tezo->List_Ur[0], Qt::Key_Down);
         QCOMPARE(tezo->run.PointTime[0], qint16(2));
-        QCOMPARE(tezo->Text_U[1]->Text(), r.lesson->store().Podtochki[2]);
+        QCOMPARE(tezo->Text_U[1]->Text(), r.lesson->store().Podtochki[2].text());
 
         Tezo_n *tasks = r.lesson->tezoN();
         const QString before = tasks->Text_Un[1]->Text();
