@@ -232,9 +232,10 @@ void Tezo::applyDesignLook()
     centralWidget()->setAutoFillBackground(true);
     for (QLabel *label : {Label_U[0], Label_U[3]})
         setBackgroundColour(label, QColor(196, 212, 228));
-    QFont topic(QStringLiteral("DejaVu Serif"));
+    // The topic stands out by its size in the window's own face, whose
+    // font file is read already, instead of a face of its own.
+    QFont topic(QStringLiteral("DejaVu Sans"));
     topic.setPointSize(14);
-    topic.setBold(true);
     Text_U[0]->setFont(topic);
     const QStringList design = designAppearanceSettings();
     setBackgroundColour(Text_U[0], colourFromText(design[colourItem(1)]));
