@@ -71,13 +71,38 @@ inline void lessonResources(const QByteArray &bytes)
     const qsizetype split = bytes.indexOf('\0');
     const QByteArray json = split < 0 ? bytes : bytes.left(split);
     const QByteArray files = split < 0 ? QByteArray() : bytes.mid(split + 1);
-    const LoadResult loaded =
-        loadLessonStore([&](const QString &relative) -> std::optional<QByteArray> {
-            return relative == QLatin1String("lesson.json") ? json : files;
-        });
+    const LessonFileReader reader = [&](const QString &relative) -> std::optional<QByteArray> {
+        return relative == QLatin1String("lesson.json") ? json : files;
+    };
+    const LoadResult loaded = loadLessonStore(reader);
     require(loaded.store.has_value() == loaded.error.isEmpty());
     const QSize size = pixelSizeOfJpeg(files);
     require(!size.isValid() || (size.width() > 0 && size.height() > 0));
+
+    // Looked up only, the lesson is refused for no more than a whole reading
+    // finds, and every text and picture still reads where it is shown, alike
+    // where the whole reading took them.
+    const LoadResult looked = loadLessonStore(reader, ContentCheck::Lookup);
+    require(looked.store.has_value() == looked.error.isEmpty());
+    require(!loaded.store || looked.store);
+    if (!looked.store)
+        return;
+    const auto compare = [&](const auto &lookedTexts, const auto *wholeTexts) {
+        for (std::size_t k = 0; k < lookedTexts.size(); ++k) {
+            const QString text = lookedTexts[k].text();
+            require(lookedTexts[k].isEmpty() == text.isEmpty());
+            require(lookedTexts[k].size() == text.size());
+            require(!wholeTexts || (*wholeTexts)[k].text() == text);
+        }
+    };
+    const ContentStore *whole = loaded.store ? &*loaded.store : nullptr;
+    const ContentStore &l = *looked.store;
+    compare(l.Podtochki, whole ? &whole->Podtochki : nullptr);
+    compare(l.Dopyln_M, whole ? &whole->Dopyln_M : nullptr);
+    compare(l.Glos, whole ? &whole->Glos : nullptr);
+    compare(l.Reklama_Par, whole ? &whole->Reklama_Par : nullptr);
+    for (std::size_t k = 0; k < l.Grafika_G.size(); ++k)
+        require(!whole || l.Grafika_G[k].pixelSize() == whole->Grafika_G[k].pixelSize());
 }
 
 // Unscrambling a stored task line: scrambling the result again with the
