@@ -16,6 +16,8 @@
 
 #include <malloc.h>
 
+#include <mutex>
+
 namespace lesson {
 
 namespace {
@@ -34,6 +36,36 @@ QString iconName(MessageSpec::Icon icon)
     }
     return QStringLiteral("Съобщение");
 }
+
+// Qt's own texts in Bulgarian, read from Qt's translation file the first
+// time Qt asks for one of them: a context menu or a standard dialog. A run
+// that shows none never opens the file.
+class QtTextsOnDemand : public QTranslator {
+public:
+    explicit QtTextsOnDemand(QObject *parent)
+        : QTranslator(parent)
+    {
+    }
+
+    QString translate(const char *context, const char *sourceText, const char *disambiguation,
+                      int n) const override
+    {
+        std::call_once(m_read, [this] {
+            // Without the file Qt's own English texts stay.
+            (void)m_texts.load(QLocale(QLocale::Bulgarian), QStringLiteral("qtbase"),
+                               QStringLiteral("_"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        });
+        return m_texts.translate(context, sourceText, disambiguation, n);
+    }
+
+    // Said before the file is read; a missing file leaves Qt's own texts.
+    bool isEmpty() const override { return false; }
+
+private:
+    mutable std::once_flag m_read;
+    mutable QTranslator m_texts;
+};
 
 } // namespace
 
@@ -107,12 +139,10 @@ void QtPlatform::quit()
 
 void installBulgarianTranslations()
 {
-    auto *translator = new QTranslator(qApp);
-    if (translator->load(QLocale(QLocale::Bulgarian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    // Bulgarian reads from left to right; said here, Qt need not look the
+    // direction up among its texts when the translation is installed.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    QCoreApplication::installTranslator(new QtTextsOnDemand(qApp));
 }
 
 void shareOneMemoryArena()
