@@ -121,10 +121,31 @@ quint8 QtPlatform::currentDriveType()
     return driveTypeOfDirectory(QDir::currentPath());
 }
 
+QtPlatform::~QtPlatform()
+{
+    QObject::disconnect(m_clipboardWatch);
+}
+
 void QtPlatform::clearClipboard()
 {
-    if (QClipboard *clipboard = QGuiApplication::clipboard())
-        clipboard->clear();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return;
+    if (!m_clipboardWatch) {
+        m_clipboardWatch =
+            QObject::connect(clipboard, &QClipboard::changed, [this](QClipboard::Mode mode) {
+                // The selection of the mouse is not the clipboard, and the
+                // change our own emptying makes is no news.
+                if (mode == QClipboard::Clipboard && !m_emptying)
+                    m_clipboardMayHold = true;
+            });
+    }
+    if (!m_clipboardMayHold)
+        return;
+    m_clipboardMayHold = false;
+    m_emptying = true;
+    clipboard->clear();
+    m_emptying = false;
 }
 
 QStringList QtPlatform::screenFonts()

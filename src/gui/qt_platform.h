@@ -12,6 +12,11 @@ namespace lesson {
 // The desktop as Qt and the operating system offer it.
 class QtPlatform : public Platform {
 public:
+    QtPlatform() = default;
+    ~QtPlatform() override;
+    QtPlatform(const QtPlatform &) = delete;
+    QtPlatform &operator=(const QtPlatform &) = delete;
+
     bool showMessage(const MessageSpec &message) override;
     quint8 currentDriveType() override;
     void clearClipboard() override;
@@ -22,6 +27,13 @@ private:
     // The window the last message box gave the keys back to: a box that
     // follows at once finds no window active yet.
     QPointer<QWidget> m_returnTo;
+    // Emptying the clipboard asks the display who holds it, ten times a
+    // second while a clock runs. Qt reports every change of the clipboard,
+    // ours and, through the display, another program's; until one is
+    // reported, an emptied clipboard is left alone.
+    bool m_clipboardMayHold = true;
+    bool m_emptying = false;
+    QMetaObject::Connection m_clipboardWatch;
 };
 
 // Installs Qt's own Bulgarian texts (standard dialogs, context menus).

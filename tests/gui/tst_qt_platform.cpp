@@ -1,11 +1,14 @@
-// Qt's own texts in the lesson's windows come in Bulgarian: the context
-// menus of the text fields, which Qt builds with the texts of its own
-// translation, read only when such a menu first opens.
+// The desktop as the lesson meets it through Qt: Qt's own texts in the
+// lesson's windows come in Bulgarian (the context menus of the text fields,
+// built with the texts of Qt's translation, read only when such a menu
+// first opens), and the system clipboard is emptied.
 
 #include "gui/qt_platform.h"
 #include "support/lesson_setup.h"
 
+#include <QClipboard>
 #include <QRegularExpression>
+#include <QSignalSpy>
 
 namespace {
 
@@ -45,7 +48,7 @@ bool bulgarian(const QString &text)
 
 } // namespace
 
-class TestQtTexts : public QObject {
+class TestQtPlatform : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { installBulgarianTranslations(); }
@@ -71,7 +74,45 @@ private Q_SLOTS:
         for (const QString &text : point)
             QVERIFY2(bulgarian(text), qPrintable(text));
     }
+
+    // What the pupil copies out of the point text with Ctrl+C is gone with
+    // the next emptying, and so is what any other program puts there; a
+    // clipboard already empty is left alone, so that a clock's tick does
+    // not ask the display who holds it.
+    void clipboardEmptied()
+    {
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        clipboard->setText(QStringLiteral("от по-рано"));
+        QtPlatform platform;
+        platform.clearClipboard();
+        QVERIFY(clipboard->text().isEmpty());
+
+        QSignalSpy changes(clipboard, &QClipboard::changed);
+        for (int tick = 0; tick < 3; ++tick)
+            platform.clearClipboard();
+        QCOMPARE(changes.size(), 0);
+
+        LessonRun r;
+        startWithFlags(r, {});
+        Tezo *tezo = r.lesson->tezo();
+        QVERIFY(QTest::qWaitForWindowExposed(tezo));
+        clickItem(tezo->List_Ur[0], 1);
+        LessonText *point = tezo->Text_U[1];
+        point->setFocus();
+        QTest::keyClick(point, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(point, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), point->toPlainText());
+        platform.clearClipboard();
+        QVERIFY(clipboard->text().isEmpty());
+
+        clipboard->setText(QStringLiteral("x² − 1"));
+        platform.clearClipboard();
+        QVERIFY(clipboard->text().isEmpty());
+        changes.clear();
+        platform.clearClipboard();
+        QCOMPARE(changes.size(), 0);
+    }
 };
 
-QTEST_MAIN(TestQtTexts)
-#include "tst_qt_texts.moc"
+QTEST_MAIN(TestQtPlatform)
+#include "tst_qt_platform.moc"
