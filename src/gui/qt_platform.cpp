@@ -51,7 +51,10 @@ public:
                       int n) const override
     {
         std::call_once(m_read, [this] {
-            // Without the file Qt's own English texts stay.
+            // Without the file Qt's own English texts stay. Qt holds its
+            // translators' lock for reading here and loading takes it for
+            // reading again: safe, as translators are installed only at
+            // start, before any text is asked for.
             (void)m_texts.load(QLocale(QLocale::Bulgarian), QStringLiteral("qtbase"),
                                QStringLiteral("_"),
                                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
